@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for the calculator, builds it, and then either
+# starts it ("run") or runs the whole test suite headless ("test").
+# Safe to run again: it installs only what is missing and rebuilds only what
+# changed.
+set -euo pipefail
+
+mode="${1:-}"
+if [[ "$mode" != run && "$mode" != test ]]; then
+    echo "usage: $0 run|test" >&2
+    exit 2
+fi
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${ALTAVESH_BUILD_DIR:-$root/build}"
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-webengine-dev libgl-dev
+    fonts-liberation fonts-urw-base35 fonts-dejavu-core
+    libbenchmark-dev
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build"
+
+if [[ "$mode" == test ]]; then
+    export QT_QPA_PLATFORM=offscreen
+    [[ $(id -u) -eq 0 ]] && export QTWEBENGINE_DISABLE_SANDBOX=1
+    ctest --test-dir "$build" --output-on-failure
+    exit
+fi
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "No display found. To run the calculator on a virtual screen:" >&2
+    echo "    xvfb-run -a -s '-screen 0 1024x768x24' $build/bin/Al-Tavesh" >&2
+    exit 1
+fi
+exec "$build/bin/Al-Tavesh"

@@ -1,0 +1,56 @@
+#include "app/application.h"
+
+#include "app/failurereport.h"
+#include "app/identity.h"
+#include "app/messagebox.h"
+#include "app/program.h"
+
+#include <QApplication>
+#include <QByteArray>
+
+#include <unistd.h>
+
+namespace app {
+
+void prepareProcessEnvironment()
+{
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    // Two small local pages need neither a renderer each nor a GPU process.
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    for (const char* flag : {"--renderer-process-limit=1", "--in-process-gpu", "--disable-gpu"}) {
+        if (!flags.contains(flag))
+            flags += (flags.isEmpty() ? "" : " ") + QByteArray(flag);
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+
+    // Qt WebEngine shares OpenGL contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void applyIdentity()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::versionText));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(identity::companyName));
+    QGuiApplication::setDesktopFileName(QStringLiteral("al-tavesh"));
+}
+
+int runApplication(int argc, char** argv)
+{
+    prepareProcessEnvironment();
+    QApplication application(argc, argv);
+    applyIdentity();
+    // The program decides itself when it ends: a failure report or prompt
+    // shown on its own must not count as the last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ModalMessageBox messageBox;
+    ModalFailureReport failureReport;
+    Program program(messageBox, failureReport);
+    program.start();
+    return QApplication::exec();
+}
+
+} // namespace app

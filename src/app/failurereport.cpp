@@ -1,0 +1,20 @@
+#include "app/failurereport.h"
+
+#include "app/identity.h"
+
+#include <QMessageBox>
+
+namespace app {
+
+void ModalFailureReport::report(const QString& whatFailed)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(identity::title),
+                    QStringLiteral("This could not be calculated."), QMessageBox::Ok);
+    box.setInformativeText(whatFailed + QStringLiteral("\n\nWhat you typed has been kept; "
+                                                       "correct it and leave the box again."));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace app

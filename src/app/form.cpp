@@ -1,0 +1,194 @@
+#include "app/form.h"
+
+#include "app/chartpane.h"
+#include "app/handlerqueue.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace app {
+
+FormWindow::FormWindow()
+{
+    setAttribute(Qt::WA_DeleteOnClose, false); // the Form decides when to delete
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closeRequested();
+}
+
+Form::Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent)
+    : QObject(parent)
+    , m_definition(std::move(definition))
+    , m_handlers(handlers)
+{
+    Q_ASSERT(m_definition.description);
+}
+
+Form::~Form() { delete m_window; }
+
+Form::State Form::state() const
+{
+    if (!m_window)
+        return State::NotLoaded;
+    return m_window->isVisible() ? State::Shown : State::LoadedHidden;
+}
+
+QWidget& Form::window()
+{
+    if (!m_window)
+        load();
+    return *m_window;
+}
+
+QWidget& Form::control(const QString& name)
+{
+    window();
+    QWidget* widget = m_built.controls.value(name);
+    Q_ASSERT_X(widget, "Form::control", qPrintable(name));
+    return *widget;
+}
+
+template <typename T> static T& as(QWidget& widget)
+{
+    T* typed = qobject_cast<T*>(&widget);
+    Q_ASSERT_X(typed, "Form", qPrintable(widget.objectName()));
+    return *typed;
+}
+
+QLineEdit& Form::textBox(const QString& name) { return as<QLineEdit>(control(name)); }
+QLabel& Form::label(const QString& name) { return as<QLabel>(control(name)); }
+QComboBox& Form::comboBox(const QString& name) { return as<QComboBox>(control(name)); }
+QPushButton& Form::button(const QString& name) { return as<QPushButton>(control(name)); }
+ChartPane& Form::chartPane(const QString& name) { return as<ChartPane>(control(name)); }
+
+void Form::load()
+{
+    ++m_loadCount;
+    m_shownSinceLoad = false;
+    m_window = new FormWindow;
+    m_built = buildForm(description(), *m_window);
+    m_controlWidgets = QSet<QWidget*>(m_built.controls.cbegin(), m_built.controls.cend());
+    connect(m_window, &FormWindow::closeRequested, this, [this] {
+        unload();
+        emit closedByUser();
+    });
+    connect(qApp, &QApplication::focusChanged, m_window,
+            [this](QWidget*, QWidget* now) { focusChanged(now); });
+    for (QWidget* widget : std::as_const(m_built.controls)) {
+        if (qobject_cast<QPushButton*>(widget))
+            widget->installEventFilter(this);
+    }
+    if (m_definition.wire)
+        m_definition.wire(*this);
+    // Form_Load runs inside a handler that needed this form (the results
+    // window reading the main window), so that a failure ends that handler.
+    if (m_definition.load && m_handlers.isRunning())
+        m_definition.load(*this);
+    else if (m_definition.load)
+        m_handlers.runNow(guarded([this] { m_definition.load(*this); }));
+}
+
+void Form::show(const QWidget* centreOver)
+{
+    QWidget& w = window();
+    if (!m_shownSinceLoad) {
+        m_shownSinceLoad = true;
+        if (!description().clientTopLeft) {
+            const QRect area = centreOver && centreOver->isVisible()
+                                   ? centreOver->geometry()
+                                   : QGuiApplication::primaryScreen()->availableGeometry();
+            QRect client(QPoint(), w.size());
+            client.moveCenter(area.center());
+            w.setGeometry(client);
+        }
+        if (!m_built.tabOrder.isEmpty())
+            m_built.tabOrder.front()->setFocus(Qt::OtherFocusReason);
+    }
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void Form::unload()
+{
+    if (!m_window)
+        return;
+    ++m_loadCount; // anything still posted for the old controls is dropped
+    FormWindow* old = m_window;
+    m_window = nullptr;
+    m_built = {};
+    m_controlWidgets.clear();
+    m_lostFocus.clear();
+    m_focused = nullptr;
+    old->disconnect(this);
+    old->hide();
+    old->deleteLater();
+}
+
+void Form::onLostFocus(const QString& controlName, std::function<void()> handler)
+{
+    m_lostFocus.insert(&control(controlName), std::move(handler));
+}
+
+void Form::onClick(const QString& controlName, std::function<void()> handler)
+{
+    connect(&button(controlName), &QPushButton::clicked, m_window,
+            [this, run = guarded(std::move(handler))] { m_handlers.runNow(run); });
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    // An access key presses the button without moving the focus; move it
+    // first, so that the input being left gets its LostFocus before the Click.
+    if (event->type() == QEvent::Shortcut) {
+        if (auto* button = qobject_cast<QPushButton*>(watched))
+            button->setFocus(Qt::ShortcutFocusReason);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* Form::controlContaining(QWidget* widget) const
+{
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == m_window)
+            return nullptr;
+        if (m_controlWidgets.contains(w))
+            return w;
+        // A combo box's drop-down list is a popup window of its own that
+        // still belongs to the combo box; any other window is not ours.
+        if (w->isWindow() && !(w->windowType() == Qt::Popup))
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void Form::focusChanged(QWidget* now)
+{
+    QWidget* control = now ? controlContaining(now) : nullptr;
+    if (!control)
+        return; // the focus left for another window, a box, or nowhere
+    if (m_focused && m_focused != control) {
+        if (const auto handler = m_lostFocus.value(m_focused))
+            m_handlers.post(guarded(handler));
+    }
+    m_focused = control;
+}
+
+std::function<void()> Form::guarded(std::function<void()> handler) const
+{
+    // A handler never runs on a window that has been unloaded since.
+    return [this, loadCount = m_loadCount, handler = std::move(handler)] {
+        if (m_window && m_loadCount == loadCount)
+            handler();
+    };
+}
+
+} // namespace app

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "app/formbuilder.h"
+#include "app/formdescription.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace app {
+
+class ChartPane;
+class Form;
+class HandlerQueue;
+
+// What makes one window class: its description, the wiring of its event
+// handlers, and its Form_Load (empty when the window has none).
+struct FormDefinition {
+    const FormDescription* description = nullptr;
+    std::function<void(Form&)> wire;
+    std::function<void(Form&)> load;
+};
+
+// The top-level widget of a loaded form. Closing it unloads the form.
+class FormWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    FormWindow();
+
+signals:
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// The global instance of one window class. It is created empty ("not
+// loaded"); reading a control or showing it loads it from its description
+// and runs its Form_Load; closing it unloads it again, discarding every
+// control and text, and the next use loads it afresh.
+class Form : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State { NotLoaded, LoadedHidden, Shown };
+
+    Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent = nullptr);
+    ~Form() override;
+
+    State state() const;
+    bool isLoaded() const { return m_window != nullptr; }
+    const FormDescription& description() const { return *m_definition.description; }
+
+    // These load the form first when it is not loaded.
+    QWidget& window();
+    QWidget& control(const QString& name);
+    QLineEdit& textBox(const QString& name);
+    QLabel& label(const QString& name);
+    QComboBox& comboBox(const QString& name);
+    QPushButton& button(const QString& name);
+    ChartPane& chartPane(const QString& name);
+
+    // Shows the form modeless and without owner. A form without a placement of
+    // its own opens centred over `centreOver`, or on the screen.
+    void show(const QWidget* centreOver = nullptr);
+    void unload();
+
+    // Event wiring, called by the definition's `wire` on every load.
+    // LostFocus: the focus moved from this control to another control of the
+    // same window. A modal box or another window taking the focus is not one.
+    void onLostFocus(const QString& controlName, std::function<void()> handler);
+    void onClick(const QString& controlName, std::function<void()> handler);
+
+signals:
+    void closedByUser();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void load();
+    void focusChanged(QWidget* now);
+    QWidget* controlContaining(QWidget* widget) const;
+    std::function<void()> guarded(std::function<void()> handler) const;
+
+    FormDefinition m_definition;
+    HandlerQueue& m_handlers;
+    QPointer<FormWindow> m_window;
+    BuiltForm m_built;
+    QSet<QWidget*> m_controlWidgets;
+    QHash<QWidget*, std::function<void()>> m_lostFocus;
+    QPointer<QWidget> m_focused; // the control that has, or last had, the focus
+    quint64 m_loadCount = 0;
+    bool m_shownSinceLoad = false;
+};
+
+} // namespace app

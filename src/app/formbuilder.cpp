@@ -1,0 +1,147 @@
+#include "app/formbuilder.h"
+
+#include "app/chartpane.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <climits>
+
+namespace app {
+namespace {
+
+QRect pixels(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+// The described faces are Windows fonts; Debian has metric or look-alike
+// faces for them, which fontconfig alone would not pick.
+void addFontSubstitutes()
+{
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("Arial"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        QFont::insertSubstitutions(
+            QStringLiteral("Monotype Corsiva"),
+            {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"), QStringLiteral("DejaVu Serif")});
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+QFont fontFor(const FontSpec& spec)
+{
+    QFont font(spec.family);
+    font.setPointSizeF(spec.pointSize);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QWidget* makeControl(const ControlDescription& c, QWidget& window)
+{
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(&window);
+        label->setTextFormat(Qt::PlainText); // "&" and "<" are ordinary characters
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setText(c.caption);
+        label->setFocusPolicy(Qt::NoFocus);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(&window);
+        edit->setMaxLength(INT_MAX);
+        edit->setText(c.caption);
+        edit->setFocusPolicy(Qt::StrongFocus);
+        return edit;
+    }
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(&window);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert); // typed text is never added to the list
+        combo->setCompleter(nullptr);                // and never completed into an item
+        combo->addItems(c.items);
+        combo->setCurrentIndex(-1);
+        combo->lineEdit()->setMaxLength(INT_MAX);
+        combo->setEditText(c.caption);
+        combo->setFocusPolicy(Qt::StrongFocus);
+        return combo;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(c.caption, &window);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    case ControlKind::WebBrowser:
+        return new ChartPane(&window);
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+QFont defaultControlFont()
+{
+    addFontSubstitutes();
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8);
+    return font;
+}
+
+BuiltForm buildForm(const FormDescription& description, QWidget& window)
+{
+    window.setObjectName(description.name);
+    window.setWindowTitle(description.caption);
+    window.setFont(defaultControlFont());
+
+    const QSize client(twipsToPixels(description.clientWidth),
+                       twipsToPixels(description.clientHeight));
+    window.setFixedSize(client);
+    if (description.clientTopLeft) {
+        const QPoint& p = *description.clientTopLeft;
+        window.setGeometry(QRect(QPoint(twipsToPixels(p.x()), twipsToPixels(p.y())), client));
+    }
+
+    BuiltForm built;
+    std::vector<const ControlDescription*> focusable;
+    for (const ControlDescription& c : description.controls) {
+        QWidget* widget = makeControl(c, window);
+        widget->setObjectName(c.name);
+        widget->setGeometry(pixels(c.left, c.top, c.width, c.height));
+        if (c.font)
+            widget->setFont(fontFor(*c.font));
+        if (c.foreColor) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::WindowText,
+                             QColor(c.foreColor->red, c.foreColor->green, c.foreColor->blue));
+            widget->setPalette(palette);
+        }
+        built.controls.insert(c.name, widget);
+        if (c.kind != ControlKind::Label)
+            focusable.push_back(&c);
+    }
+
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlDescription* c : focusable)
+        built.tabOrder.append(built.controls.value(c->name));
+    for (qsizetype i = 1; i < built.tabOrder.size(); ++i)
+        QWidget::setTabOrder(built.tabOrder[i - 1], built.tabOrder[i]);
+    return built;
+}
+
+} // namespace app

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/formdescription.h"
+
+#include <QFont>
+#include <QHash>
+#include <QList>
+
+class QWidget;
+
+namespace app {
+
+struct BuiltForm {
+    QHash<QString, QWidget*> controls;
+    QList<QWidget*> tabOrder; // the controls that take the focus, by TabIndex
+};
+
+// Turns a window description into widgets on `window`: caption, fixed client
+// area, placement, and every control with its geometry, font, colour, items
+// and tab position.
+BuiltForm buildForm(const FormDescription& description, QWidget& window);
+
+// The font of controls that have none of their own.
+QFont defaultControlFont();
+
+} // namespace app

@@ -1,0 +1,14 @@
+#include "app/formdescription.h"
+
+#include <algorithm>
+
+namespace app {
+
+const ControlDescription* FormDescription::control(const QString& controlName) const
+{
+    const auto it = std::find_if(controls.begin(), controls.end(),
+                                 [&](const ControlDescription& c) { return c.name == controlName; });
+    return it == controls.end() ? nullptr : &*it;
+}
+
+} // namespace app

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace app {
+
+// Positions and sizes in a description are twips; at 96 dpi a logical pixel
+// is 15 twips, and Qt's high-DPI scaling takes it from there.
+inline constexpr int twipsPerPixel = 15;
+constexpr int twipsToPixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+
+enum class ControlKind { Label, TextBox, ComboBox, CommandButton, WebBrowser };
+
+struct FontSpec {
+    QString family;
+    double pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+// One control of a window: what the windowing layer needs to build it.
+struct ControlDescription {
+    ControlKind kind = ControlKind::Label;
+    QString name;
+    QString caption; // the caption of a label or button, the initial text of a box
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tabIndex = 0;
+    std::optional<FontSpec> font = {};
+    std::optional<Rgb> foreColor = {};
+    QStringList items = {}; // list items of a combo box, in list order
+};
+
+struct FormDescription {
+    QString name;
+    QString caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    std::optional<QPoint> clientTopLeft = {}; // on the screen; centred when absent
+    std::vector<ControlDescription> controls;
+
+    const ControlDescription* control(const QString& controlName) const;
+};
+
+} // namespace app

@@ -1,0 +1,72 @@
+#include "app/handlerqueue.h"
+
+#include "app/failurereport.h"
+#include "numeric/failures.h"
+
+#include <QTimer>
+
+namespace app {
+
+HandlerQueue::HandlerQueue(FailureReport& report, QObject* parent)
+    : QObject(parent)
+    , m_report(report)
+{
+}
+
+void HandlerQueue::post(std::function<void()> handler)
+{
+    m_pending.push_back(std::move(handler));
+    if (!m_drainScheduled) {
+        m_drainScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_drainScheduled = false;
+            runPending();
+        });
+    }
+}
+
+void HandlerQueue::runNow(std::function<void()> handler)
+{
+    if (m_running) {
+        m_pending.push_back(std::move(handler));
+        return;
+    }
+    m_running = true;
+    drain();
+    invoke(handler);
+    drain();
+    m_running = false;
+}
+
+void HandlerQueue::runPending()
+{
+    if (m_running)
+        return; // the running handler drains the queue when it returns
+    m_running = true;
+    drain();
+    m_running = false;
+}
+
+void HandlerQueue::drain()
+{
+    while (!m_pending.empty()) {
+        const std::function<void()> next = std::move(m_pending.front());
+        m_pending.pop_front();
+        invoke(next);
+    }
+}
+
+void HandlerQueue::invoke(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const numeric::Failure& failure) {
+        m_report.report(failure.message());
+    } catch (const std::exception& e) {
+        m_report.report(QString::fromUtf8(e.what()));
+    } catch (...) {
+        m_report.report(QStringLiteral("An unexpected error occurred."));
+    }
+}
+
+} // namespace app

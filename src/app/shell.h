@@ -1,0 +1,21 @@
+#pragma once
+
+namespace app {
+
+class Form;
+class MessageBox;
+
+// What a window's handlers may reach beyond their own window: the global
+// instances of both window classes (created on first need) and the
+// application's message box.
+class Shell {
+public:
+    virtual Form& form1() = 0;
+    virtual Form& form2() = 0;
+    virtual MessageBox& messageBox() = 0;
+
+protected:
+    ~Shell() = default;
+};
+
+} // namespace app

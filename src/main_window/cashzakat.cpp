@@ -1,0 +1,25 @@
+#include "main_window/cashzakat.h"
+
+#include "main_window/zakatrate.h"
+#include "numeric/textrules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace main_window {
+
+using namespace numeric;
+
+void UpdateCashZakat(QLineEdit& amountBox, QLabel& zakatLabel)
+{
+    const QString amount = amountBox.text();
+    if (SameText(amount, QString()) || TextToNumber(amount) == 0.0) {
+        amountBox.setText(Int32ToText(0));
+        zakatLabel.setText(Int32ToText(0));
+    }
+    const double value = TextToNumber(amountBox.text());
+    const double zakat = CheckedMultiply(value, zakatRate());
+    zakatLabel.setText(NumberToText(zakat));
+}
+
+} // namespace main_window

@@ -1,0 +1,75 @@
+#include "main_window/mainwindow.h"
+
+namespace main_window {
+
+using app::ControlKind;
+using app::FontSpec;
+using app::Rgb;
+
+namespace {
+
+const FontSpec F1{QStringLiteral("Monotype Corsiva"), 36, true, true, false};
+const FontSpec F2{QStringLiteral("Arial"), 20.25, true, true, true};
+const FontSpec F3{QStringLiteral("Verdana"), 11.25, true, false, false};
+const Rgb green{0, 192, 0};
+const Rgb orange{255, 128, 0};
+
+app::FormDescription makeDescription()
+{
+    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+    const QStringList units{s("Tolaas"), s("Ounce"), s("Gram")};
+    app::FormDescription form;
+    form.name = s("Form1");
+    form.caption = s("Al Tavesh Zakat Calculator");
+    form.clientWidth = 10215;
+    form.clientHeight = 7920;
+    form.clientTopLeft = QPoint(2550, 2100);
+    // In the order of the window's control list.
+    form.controls = {
+        {ControlKind::WebBrowser, s("WebBrowser1"), {}, 5400, 1200, 2655, 1935, 32},
+        {ControlKind::TextBox, s("Text8"), {}, 5280, 6840, 1095, 315, 29},
+        {ControlKind::ComboBox, s("Combo3"), s("Unit"), 6480, 6480, 855, 315, 18, {}, {}, units},
+        {ControlKind::ComboBox, s("Combo2"), s("Unit"), 6480, 5760, 855, 315, 17, {}, {}, units},
+        {ControlKind::CommandButton, s("Command2"), s("C&alculate"), 5280, 7320, 975, 375, 16},
+        {ControlKind::CommandButton, s("Command1"), s("&Clear All"), 3960, 7320, 1095, 375, 15},
+        {ControlKind::TextBox, s("Text7"), {}, 5280, 6480, 1095, 315, 13},
+        {ControlKind::TextBox, s("Text6"), {}, 5280, 6120, 1095, 315, 12},
+        {ControlKind::TextBox, s("Text5"), {}, 5280, 5760, 1095, 315, 11},
+        {ControlKind::TextBox, s("Text4"), {}, 5280, 5400, 1095, 315, 10},
+        {ControlKind::TextBox, s("Text3"), {}, 5280, 5040, 1095, 315, 9},
+        {ControlKind::TextBox, s("Text2"), {}, 5280, 4680, 1095, 315, 8},
+        {ControlKind::TextBox, s("Text1"), {}, 5280, 4320, 1095, 315, 7},
+        {ControlKind::WebBrowser, s("WebBrowser2"), {}, 2640, 1200, 2655, 1935, 33},
+        {ControlKind::Label, s("Label20"), s("Al"), 2640, 120, 735, 855, 31, F1, green},
+        {ControlKind::Label, s("Label19"), s("Assests"), 2760, 3840, 1335, 255, 30, F3},
+        {ControlKind::Label, s("Label18"), s("Total Value of Merchandise"), 2160, 5400, 2655, 255, 28},
+        {ControlKind::Label, s("Label17"), s("Value"), 5400, 3840, 1335, 255, 27, F3},
+        {ControlKind::Label, s("Label16"), s("% of Zakat "), 7200, 3840, 1575, 255, 26, F3},
+        {ControlKind::Label, s("Label15"), {}, 7440, 6480, 1335, 255, 25},
+        {ControlKind::Label, s("Label14"), {}, 7440, 5760, 1335, 255, 24},
+        {ControlKind::Label, s("Label13"), {}, 7440, 5400, 1335, 255, 23},
+        {ControlKind::Label, s("Label12"), {}, 7440, 5040, 1335, 255, 22},
+        {ControlKind::Label, s("Label11"), {}, 7440, 4680, 1335, 255, 21},
+        {ControlKind::Label, s("Label10"), {}, 7440, 4320, 1335, 255, 20},
+        {ControlKind::Label, s("Label9"), s("Insert Amount only"), 4200, 3240, 2535, 255, 19, F3, orange},
+        {ControlKind::Label, s("Label8"), s("-Tavesh Islamic Center"), 3360, 240, 4815, 735, 14, F2, green},
+        {ControlKind::Label, s("Label7"), s("Current price of silver"), 2160, 6840, 2655, 255, 6},
+        {ControlKind::Label, s("Label6"), s("Total weight of silver in jewlery"), 2160, 6480, 2655, 255, 5},
+        {ControlKind::Label, s("Label5"), s("Current price of gold"), 2160, 6120, 2655, 255, 4},
+        {ControlKind::Label, s("Label4"), s("Total weight of gold in Jewelry"), 2160, 5760, 2655, 255, 3},
+        {ControlKind::Label, s("Label3"), s("Total value of gold/silver certificates"), 2160, 5040, 2655, 255, 2},
+        {ControlKind::Label, s("Label2"), s("Total Value of shares, stocks, bonds"), 2160, 4680, 2655, 255, 1},
+        {ControlKind::Label, s("Label1"), s("Cash & minimum Balance in the Bank "), 2160, 4320, 2655, 255, 0},
+    };
+    return form;
+}
+
+} // namespace
+
+const app::FormDescription& description()
+{
+    static const app::FormDescription form = makeDescription();
+    return form;
+}
+
+} // namespace main_window

@@ -1,0 +1,61 @@
+#include "main_window/metalzakat.h"
+
+#include "app/messagebox.h"
+#include "main_window/zakatrate.h"
+#include "numeric/textrules.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace main_window {
+
+using namespace numeric;
+
+namespace {
+
+constexpr std::int32_t gramsPerTola = 12;
+constexpr double ouncesPerGram = 0.0352;
+
+// Weight and price both empty, or both numbers equal to zero. Both are
+// converted (weight first) unless both are empty, so one empty box beside a
+// filled one is a conversion failure.
+bool needsPrice(const QString& weight, const QString& price)
+{
+    if (SameText(weight, QString()) && SameText(price, QString()))
+        return true;
+    const double weightValue = TextToNumber(weight);
+    const double priceValue = TextToNumber(price);
+    return weightValue == 0.0 && priceValue == 0.0;
+}
+
+} // namespace
+
+void UpdateMetalZakat(const MetalRow& row, app::MessageBox& messageBox)
+{
+    if (needsPrice(row.weight.text(), row.price.text())) {
+        messageBox.show(row.pricePrompt);
+        row.weight.setText(Int32ToText(0));
+        row.price.setText(Int32ToText(0));
+        row.zakat.setText(Int32ToText(0));
+    }
+
+    const QString weight = row.weight.text();
+    const QString price = row.price.text();
+    // Three separate tests, each reading the unit afresh; at most one matches.
+    if (SameText(row.unit.currentText(), QStringLiteral("Ounce"))) {
+        const double rate = zakatRate();
+        row.zakat.setText(NumberToText(MultiplyValues({weight, price, rate})));
+    }
+    if (SameText(row.unit.currentText(), QStringLiteral("Tolaas"))) {
+        const double rate = zakatRate();
+        row.zakat.setText(
+            NumberToText(MultiplyValues({weight, gramsPerTola, ouncesPerGram, price, rate})));
+    }
+    if (SameText(row.unit.currentText(), QStringLiteral("Gram"))) {
+        const double rate = zakatRate();
+        row.zakat.setText(NumberToText(MultiplyValues({weight, ouncesPerGram, price, rate})));
+    }
+}
+
+} // namespace main_window
