@@ -112,8 +112,9 @@ void Form::show(const QWidget* centreOver)
         if (!m_built.tabOrder.isEmpty())
             m_built.tabOrder.front()->setFocus(Qt::OtherFocusReason);
     }
+    if (w.isVisible())
+        w.raise(); // a second "show" brings it to the front
     w.show();
-    w.raise();
     w.activateWindow();
 }
 

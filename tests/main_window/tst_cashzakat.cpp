@@ -1,0 +1,157 @@
+#include "app/form.h"
+#include "recorders.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+const char* const amountBoxes[] = {"Text1", "Text2", "Text3", "Text4"};
+const char* const zakatLabels[] = {"Label10", "Label11", "Label12", "Label13"};
+
+QString str(const char* s) { return QString::fromLatin1(s); }
+
+} // namespace
+
+class TestCashZakat : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void zakatShownWhenTheBoxIsLeft_data();
+    void zakatShownWhenTheBoxIsLeft();
+    void aRowChangesOnlyItsOwnLabel();
+    void leavingAgainWritesTheSameCaption();
+    void failureKeepsTextAndCaption();
+
+private:
+    app::Form& form1() { return m_t->program.form1(); }
+    QLineEdit& box(int row) { return form1().textBox(str(amountBoxes[row])); }
+    QLabel& zakat(int row) { return form1().label(str(zakatLabels[row])); }
+    void typeInto(QLineEdit& edit, const QString& text);
+
+    std::unique_ptr<TestProgram> m_t;
+};
+
+void TestCashZakat::init()
+{
+    m_t = std::make_unique<TestProgram>();
+    m_t->program.start();
+    QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
+    QCOMPARE(QApplication::focusWidget(), &box(0));
+}
+
+void TestCashZakat::cleanup() { m_t.reset(); }
+
+// As a user does it: click into the box, select what it holds, type.
+void TestCashZakat::typeInto(QLineEdit& edit, const QString& text)
+{
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), &edit);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(&edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(&edit, text);
+    QCOMPARE(edit.text(), text);
+}
+
+void TestCashZakat::zakatShownWhenTheBoxIsLeft_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave");
+    QTest::addColumn<QString>("boxAfter");
+    QTest::addColumn<QString>("zakatAfter");
+    QTest::addColumn<int>("failures");
+
+    QTest::newRow("1000 gives 25") << 0 << "1000" << "tab" << "1000" << "25" << 0;
+    QTest::newRow("123.45 gives 3.08625") << 1 << "123.45" << "backtab" << "123.45" << "3.08625" << 0;
+    QTest::newRow("0.1 gives 0.0025") << 2 << "0.1" << "click" << "0.1" << "0.0025" << 0;
+    QTest::newRow("100000 gives 2500") << 3 << "100000" << "tab" << "100000" << "2500" << 0;
+    QTest::newRow("negative amount, negative zakat") << 0 << "-400" << "tab" << "-400" << "-10" << 0;
+    QTest::newRow("group separator stays in the box") << 1 << "1,000" << "tab" << "1,000" << "25" << 0;
+    QTest::newRow("amount is never reformatted") << 2 << " 1234.50" << "tab" << " 1234.50" << "30.8625" << 0;
+    QTest::newRow("empty is reset to 0") << 3 << "" << "tab" << "0" << "0" << 0;
+    QTest::newRow("0.00 is reset to 0") << 0 << "0.00" << "click" << "0" << "0" << 0;
+    QTest::newRow("-0 is reset to 0") << 1 << "-0" << "tab" << "0" << "0" << 0;
+    QTest::newRow("blanks around zero reset") << 2 << " 0 " << "tab" << "0" << "0" << 0;
+    QTest::newRow("abc kept, failure reported") << 3 << "abc" << "tab" << "abc" << "previous" << 1;
+    QTest::newRow("beyond a double kept, failure reported") << 0 << "1E400" << "tab" << "1E400" << "previous" << 1;
+    QTest::newRow("blank inside kept, failure reported") << 1 << "1 000" << "backtab" << "1 000" << "previous" << 1;
+}
+
+void TestCashZakat::zakatShownWhenTheBoxIsLeft()
+{
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(QString, leave);
+    QFETCH(QString, boxAfter);
+    QFETCH(QString, zakatAfter);
+    QFETCH(int, failures);
+
+    zakat(row).setText(str("previous")); // so that every write can be seen
+    typeInto(box(row), typed);
+    if (leave == u"tab")
+        QTest::keyClick(&box(row), Qt::Key_Tab);
+    else if (leave == u"backtab")
+        QTest::keyClick(&box(row), Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::mouseClick(&box(row == 3 ? 0 : 3), Qt::LeftButton);
+
+    QTRY_COMPARE(zakat(row).text(), zakatAfter);
+    QTRY_COMPARE(m_t->failures.failures.size(), failures);
+    QTRY_COMPARE(box(row).text(), boxAfter);
+    QCOMPARE(m_t->messageBox.prompts, QStringList{});
+    QCOMPARE(m_t->quitCount, 0);
+    QCOMPARE(form1().state(), app::Form::State::Shown);
+}
+
+void TestCashZakat::aRowChangesOnlyItsOwnLabel()
+{
+    for (int row = 0; row < 4; ++row) {
+        typeInto(box(row), QString::number(1000 * (row + 1)));
+        QTest::keyClick(&box(row), Qt::Key_Tab);
+        QTRY_COMPARE(zakat(row).text(), QString::number(25 * (row + 1)));
+        for (int other = row + 1; other < 4; ++other)
+            QCOMPARE(zakat(other).text(), str("0"));
+    }
+    for (int row = 0; row < 4; ++row)
+        QCOMPARE(zakat(row).text(), QString::number(25 * (row + 1)));
+}
+
+void TestCashZakat::leavingAgainWritesTheSameCaption()
+{
+    typeInto(box(0), str("1000"));
+    QTest::keyClick(&box(0), Qt::Key_Tab);
+    QTRY_COMPARE(zakat(0).text(), str("25"));
+    zakat(0).setText(str("stale")); // so that a second write can be seen
+    QTest::keyClick(&box(1), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), &box(0));
+    QTest::keyClick(&box(0), Qt::Key_Tab);
+    QTRY_COMPARE(zakat(0).text(), str("25"));
+    QCOMPARE(box(0).text(), str("1000"));
+}
+
+void TestCashZakat::failureKeepsTextAndCaption()
+{
+    typeInto(box(0), str("1000"));
+    QTest::keyClick(&box(0), Qt::Key_Tab);
+    QTRY_COMPARE(zakat(0).text(), str("25"));
+
+    typeInto(box(0), str("12a"));
+    QTest::keyClick(&box(0), Qt::Key_Tab);
+    QTRY_COMPARE(m_t->failures.failures.size(), 1);
+    QVERIFY(m_t->failures.failures.front().contains(str("\"12a\"")));
+    QCOMPARE(box(0).text(), str("12a"));
+    QCOMPARE(zakat(0).text(), str("25"));
+    QTest::qWait(50);
+    QCOMPARE(m_t->failures.failures.size(), 1); // reported once, not again
+}
+
+QTEST_MAIN(TestCashZakat)
+#include "tst_cashzakat.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/failurereport.h"
+#include "app/messagebox.h"
+#include "app/program.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Stands in for the message box: records every prompt and answers OK at once,
+// after running `whileShown` (for tests that act while a prompt is open).
+class RecordingMessageBox : public app::MessageBox {
+public:
+    void show(const QString& prompt) override;
+
+    QStringList prompts;
+    std::function<void()> whileShown;
+};
+
+class RecordingFailureReport : public app::FailureReport {
+public:
+    void report(const QString& whatFailed) override { failures.append(whatFailed); }
+
+    QStringList failures;
+};
+
+// A whole program with its prompt and failure report recorded and its quit
+// counted instead of ending the test.
+struct TestProgram {
+    RecordingMessageBox messageBox;
+    RecordingFailureReport failures;
+    int quitCount = 0;
+    app::Program program{messageBox, failures, [this] { ++quitCount; }};
+};
