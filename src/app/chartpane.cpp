@@ -1,6 +1,8 @@
 #include "app/chartpane.h"
 
+#include <QApplication>
 #include <QPaintEvent>
+#include <QWindow>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -33,6 +35,7 @@ void ChartPane::paintEvent(QPaintEvent* event)
 
 void ChartPane::createView()
 {
+    keepWindowActive();
     const bool hadFocus = hasFocus();
     m_view = new QWebEngineView(this);
     m_view->setObjectName(objectName() + QStringLiteral("View"));
@@ -44,6 +47,33 @@ void ChartPane::createView()
     if (!m_location.isEmpty())
         m_view->load(m_location);
     emit viewCreated();
+}
+
+} // namespace app
+
+namespace app {
+
+void ChartPane::keepWindowActive()
+{
+    // Starting Qt WebEngine takes the keyboard focus from the window a moment
+    // later (seen on X11 without a window manager). Give it back once, unless
+    // the user has gone to another window of ours meanwhile.
+    QWidget* top = window();
+    if (QApplication::activeWindow() != top)
+        return;
+    auto* watch = new QObject(this);
+    connect(qApp, &QApplication::focusChanged, watch, [top, watch](QWidget* old, QWidget* now) {
+        if (!now && old && old->window() == top) {
+            QTimer::singleShot(0, old, [top, old] {
+                if (top->isVisible() && !QApplication::activeWindow()) {
+                    top->activateWindow();
+                    old->setFocus(Qt::ActiveWindowFocusReason);
+                }
+            });
+        }
+        watch->deleteLater();
+    });
+    QTimer::singleShot(3000, watch, [watch] { watch->deleteLater(); });
 }
 
 } // namespace app

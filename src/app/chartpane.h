@@ -31,6 +31,7 @@ protected:
 
 private:
     void createView();
+    void keepWindowActive();
 
     QPointer<QWebEngineView> m_view;
     QUrl m_location;
