@@ -98,7 +98,7 @@ QFont defaultControlFont()
 {
     addFontSubstitutes();
     QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8);
+    font.setPointSizeF(7.5); // the captions were laid out for an 8 pt bitmap face
     return font;
 }
 
