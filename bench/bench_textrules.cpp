@@ -17,16 +17,15 @@ namespace {
 
 // What users type and what the handlers write: amounts, weights, prices, zakat.
 const std::vector<std::string> typed = {
-    "1000",    "123.45",  "1,234,567.89", " 12.5 ", "-400",     "0.0025",  "1E+15",
-    "77.15625", "3.08625", "2500",        "10",     "1234.5",   "0.1",     "250",
-    "8.8",      "10.56",   "5752.97",     "0",      "99999.99", "1.5E-07",
+    "1000",     "123.45",  "1,234,567.89", " 12.5 ", "-400",     "0.0025",  "1E+15",
+    "77.15625", "3.08625", "2500",         "10",     "1234.5",   "0.1",     "250",
+    "8.8",      "10.56",   "5752.97",      "0",      "99999.99", "1.5E-07",
 };
 
 const numeric::Separators english =
     numeric::Separators::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 
-std::vector<QString> typedAsText()
-{
+std::vector<QString> typedAsText() {
     std::vector<QString> out;
     for (const auto& s : typed)
         out.push_back(QString::fromStdString(s));
@@ -34,8 +33,7 @@ std::vector<QString> typedAsText()
 }
 
 // The same inputs in the only form from_chars reads: no blanks, no groups.
-std::vector<std::string> typedForFromChars()
-{
+std::vector<std::string> typedForFromChars() {
     std::vector<std::string> out;
     for (std::string s : typed) {
         std::erase(s, ' ');
@@ -45,8 +43,7 @@ std::vector<std::string> typedForFromChars()
     return out;
 }
 
-std::vector<double> values()
-{
+std::vector<double> values() {
     std::vector<double> out;
     for (const auto& s : typedForFromChars()) {
         double v = 0;
@@ -56,8 +53,7 @@ std::vector<double> values()
     return out;
 }
 
-void TextToNumber(benchmark::State& state)
-{
+void TextToNumber(benchmark::State& state) {
     const auto inputs = typedAsText();
     for (auto _ : state)
         for (const QString& text : inputs)
@@ -65,8 +61,7 @@ void TextToNumber(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * inputs.size());
 }
 
-void FromChars(benchmark::State& state)
-{
+void FromChars(benchmark::State& state) {
     const auto inputs = typedForFromChars();
     for (auto _ : state)
         for (const std::string& s : inputs) {
@@ -77,8 +72,7 @@ void FromChars(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * inputs.size());
 }
 
-void NumberToText(benchmark::State& state)
-{
+void NumberToText(benchmark::State& state) {
     const auto inputs = values();
     for (auto _ : state)
         for (double v : inputs)
@@ -86,8 +80,7 @@ void NumberToText(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * inputs.size());
 }
 
-void ToChars(benchmark::State& state)
-{
+void ToChars(benchmark::State& state) {
     const auto inputs = values();
     std::array<char, 32> buf{};
     for (auto _ : state)
@@ -108,8 +101,7 @@ BENCHMARK(ToChars);
 // Keeps the per-run CPU times so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
+    void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
                 cpu[run.benchmark_name()] = run.GetAdjustedCPUTime();
@@ -120,8 +112,7 @@ public:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

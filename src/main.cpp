@@ -1,3 +1,5 @@
 #include "app/application.h"
 
-int main(int argc, char** argv) { return app::runApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return app::runApplication(argc, argv);
+}

@@ -12,8 +12,7 @@
 
 namespace app {
 
-void prepareProcessEnvironment()
-{
+void prepareProcessEnvironment() {
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
@@ -29,16 +28,14 @@ void prepareProcessEnvironment()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-void applyIdentity()
-{
+void applyIdentity() {
     QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::versionText));
     QCoreApplication::setOrganizationName(QString::fromUtf8(identity::companyName));
     QGuiApplication::setDesktopFileName(QStringLiteral("al-tavesh"));
 }
 
-int runApplication(int argc, char** argv)
-{
+int runApplication(int argc, char** argv) {
     prepareProcessEnvironment();
     QApplication application(argc, argv);
     applyIdentity();

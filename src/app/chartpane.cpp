@@ -2,30 +2,27 @@
 
 #include <QApplication>
 #include <QPaintEvent>
-#include <QWindow>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <QWindow>
 
 namespace app {
 
 ChartPane::ChartPane(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
-void ChartPane::navigate(const QString& path)
-{
+void ChartPane::navigate(const QString& path) {
     m_location = QUrl::fromLocalFile(path);
     if (m_view)
         m_view->load(m_location);
 }
 
-void ChartPane::paintEvent(QPaintEvent* event)
-{
+void ChartPane::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (!m_view && !m_viewScheduled) {
         m_viewScheduled = true;
@@ -33,8 +30,7 @@ void ChartPane::paintEvent(QPaintEvent* event)
     }
 }
 
-void ChartPane::createView()
-{
+void ChartPane::createView() {
     keepWindowActive();
     const bool hadFocus = hasFocus();
     m_view = new QWebEngineView(this);
@@ -53,8 +49,7 @@ void ChartPane::createView()
 
 namespace app {
 
-void ChartPane::keepWindowActive()
-{
+void ChartPane::keepWindowActive() {
     // Starting Qt WebEngine takes the keyboard focus from the window a moment
     // later (seen on X11 without a window manager). Give it back once, unless
     // the user has gone to another window of ours meanwhile.

@@ -6,8 +6,7 @@
 
 namespace app {
 
-void ModalFailureReport::report(const QString& whatFailed)
-{
+void ModalFailureReport::report(const QString& whatFailed) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(identity::title),
                     QStringLiteral("This could not be calculated."), QMessageBox::Ok);
     box.setInformativeText(whatFailed + QStringLiteral("\n\nWhat you typed has been kept; "

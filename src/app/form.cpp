@@ -13,13 +13,11 @@
 
 namespace app {
 
-FormWindow::FormWindow()
-{
+FormWindow::FormWindow() {
     setAttribute(Qt::WA_DeleteOnClose, false); // the Form decides when to delete
 }
 
-void FormWindow::closeEvent(QCloseEvent* event)
-{
+void FormWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closeRequested();
 }
@@ -27,50 +25,56 @@ void FormWindow::closeEvent(QCloseEvent* event)
 Form::Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent)
     : QObject(parent)
     , m_definition(std::move(definition))
-    , m_handlers(handlers)
-{
+    , m_handlers(handlers) {
     Q_ASSERT(m_definition.description);
 }
 
-Form::~Form() { delete m_window; }
+Form::~Form() {
+    delete m_window;
+}
 
-Form::State Form::state() const
-{
+Form::State Form::state() const {
     if (!m_window)
         return State::NotLoaded;
     return m_window->isVisible() ? State::Shown : State::LoadedHidden;
 }
 
-QWidget& Form::window()
-{
+QWidget& Form::window() {
     if (!m_window)
         load();
     return *m_window;
 }
 
-QWidget& Form::control(const QString& name)
-{
+QWidget& Form::control(const QString& name) {
     window();
     QWidget* widget = m_built.controls.value(name);
     Q_ASSERT_X(widget, "Form::control", qPrintable(name));
     return *widget;
 }
 
-template <typename T> static T& as(QWidget& widget)
-{
+template <typename T> static T& as(QWidget& widget) {
     T* typed = qobject_cast<T*>(&widget);
     Q_ASSERT_X(typed, "Form", qPrintable(widget.objectName()));
     return *typed;
 }
 
-QLineEdit& Form::textBox(const QString& name) { return as<QLineEdit>(control(name)); }
-QLabel& Form::label(const QString& name) { return as<QLabel>(control(name)); }
-QComboBox& Form::comboBox(const QString& name) { return as<QComboBox>(control(name)); }
-QPushButton& Form::button(const QString& name) { return as<QPushButton>(control(name)); }
-ChartPane& Form::chartPane(const QString& name) { return as<ChartPane>(control(name)); }
+QLineEdit& Form::textBox(const QString& name) {
+    return as<QLineEdit>(control(name));
+}
+QLabel& Form::label(const QString& name) {
+    return as<QLabel>(control(name));
+}
+QComboBox& Form::comboBox(const QString& name) {
+    return as<QComboBox>(control(name));
+}
+QPushButton& Form::button(const QString& name) {
+    return as<QPushButton>(control(name));
+}
+ChartPane& Form::chartPane(const QString& name) {
+    return as<ChartPane>(control(name));
+}
 
-void Form::load()
-{
+void Form::load() {
     ++m_loadCount;
     m_shownSinceLoad = false;
     m_window = new FormWindow;
@@ -96,8 +100,7 @@ void Form::load()
         m_handlers.runNow(guarded([this] { m_definition.load(*this); }));
 }
 
-void Form::show(const QWidget* centreOver)
-{
+void Form::show(const QWidget* centreOver) {
     QWidget& w = window();
     if (!m_shownSinceLoad) {
         m_shownSinceLoad = true;
@@ -118,8 +121,7 @@ void Form::show(const QWidget* centreOver)
     w.activateWindow();
 }
 
-void Form::unload()
-{
+void Form::unload() {
     if (!m_window)
         return;
     ++m_loadCount; // anything still posted for the old controls is dropped
@@ -134,19 +136,16 @@ void Form::unload()
     old->deleteLater();
 }
 
-void Form::onLostFocus(const QString& controlName, std::function<void()> handler)
-{
+void Form::onLostFocus(const QString& controlName, std::function<void()> handler) {
     m_lostFocus.insert(&control(controlName), std::move(handler));
 }
 
-void Form::onClick(const QString& controlName, std::function<void()> handler)
-{
+void Form::onClick(const QString& controlName, std::function<void()> handler) {
     connect(&button(controlName), &QPushButton::clicked, m_window,
             [this, run = guarded(std::move(handler))] { m_handlers.runNow(run); });
 }
 
-bool Form::eventFilter(QObject* watched, QEvent* event)
-{
+bool Form::eventFilter(QObject* watched, QEvent* event) {
     // An access key presses the button without moving the focus; move it
     // first, so that the input being left gets its LostFocus before the Click.
     if (event->type() == QEvent::Shortcut) {
@@ -156,8 +155,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QWidget* Form::controlContaining(QWidget* widget) const
-{
+QWidget* Form::controlContaining(QWidget* widget) const {
     for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (w == m_window)
             return nullptr;
@@ -171,8 +169,7 @@ QWidget* Form::controlContaining(QWidget* widget) const
     return nullptr;
 }
 
-void Form::focusChanged(QWidget* now)
-{
+void Form::focusChanged(QWidget* now) {
     QWidget* control = now ? controlContaining(now) : nullptr;
     if (!control)
         return; // the focus left for another window, a box, or nowhere
@@ -183,8 +180,7 @@ void Form::focusChanged(QWidget* now)
     m_focused = control;
 }
 
-std::function<void()> Form::guarded(std::function<void()> handler) const
-{
+std::function<void()> Form::guarded(std::function<void()> handler) const {
     // A handler never runs on a window that has been unloaded since.
     return [this, loadCount = m_loadCount, handler = std::move(handler)] {
         if (m_window && m_loadCount == loadCount)

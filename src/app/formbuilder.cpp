@@ -16,31 +16,28 @@
 namespace app {
 namespace {
 
-QRect pixels(int left, int top, int width, int height)
-{
+QRect pixels(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
 }
 
 // The described faces are Windows fonts; Debian has metric or look-alike
 // faces for them, which fontconfig alone would not pick.
-void addFontSubstitutes()
-{
+void addFontSubstitutes() {
     static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-        QFont::insertSubstitutions(
-            QStringLiteral("Monotype Corsiva"),
-            {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"), QStringLiteral("DejaVu Serif")});
+        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"),
+                                                             QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
+                                                               QStringLiteral("Liberation Sans")});
+        QFont::insertSubstitutions(QStringLiteral("Monotype Corsiva"),
+                                   {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
+                                    QStringLiteral("DejaVu Serif")});
         return true;
     }();
     Q_UNUSED(done);
 }
 
-QFont fontFor(const FontSpec& spec)
-{
+QFont fontFor(const FontSpec& spec) {
     QFont font(spec.family);
     font.setPointSizeF(spec.pointSize);
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
@@ -49,8 +46,7 @@ QFont fontFor(const FontSpec& spec)
     return font;
 }
 
-QWidget* makeControl(const ControlDescription& c, QWidget& window)
-{
+QWidget* makeControl(const ControlDescription& c, QWidget& window) {
     switch (c.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(&window);
@@ -94,16 +90,14 @@ QWidget* makeControl(const ControlDescription& c, QWidget& window)
 
 } // namespace
 
-QFont defaultControlFont()
-{
+QFont defaultControlFont() {
     addFontSubstitutes();
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(7.5); // the captions were laid out for an 8 pt bitmap face
     return font;
 }
 
-BuiltForm buildForm(const FormDescription& description, QWidget& window)
-{
+BuiltForm buildForm(const FormDescription& description, QWidget& window) {
     window.setObjectName(description.name);
     window.setWindowTitle(description.caption);
     window.setFont(defaultControlFont());

@@ -4,10 +4,10 @@
 
 namespace app {
 
-const ControlDescription* FormDescription::control(const QString& controlName) const
-{
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&](const ControlDescription& c) { return c.name == controlName; });
+const ControlDescription* FormDescription::control(const QString& controlName) const {
+    const auto it =
+        std::find_if(controls.begin(), controls.end(),
+                     [&](const ControlDescription& c) { return c.name == controlName; });
     return it == controls.end() ? nullptr : &*it;
 }
 

@@ -12,7 +12,9 @@ namespace app {
 // Positions and sizes in a description are twips; at 96 dpi a logical pixel
 // is 15 twips, and Qt's high-DPI scaling takes it from there.
 inline constexpr int twipsPerPixel = 15;
-constexpr int twipsToPixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
 
 enum class ControlKind { Label, TextBox, ComboBox, CommandButton, WebBrowser };
 

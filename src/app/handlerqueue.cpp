@@ -9,12 +9,9 @@ namespace app {
 
 HandlerQueue::HandlerQueue(FailureReport& report, QObject* parent)
     : QObject(parent)
-    , m_report(report)
-{
-}
+    , m_report(report) {}
 
-void HandlerQueue::post(std::function<void()> handler)
-{
+void HandlerQueue::post(std::function<void()> handler) {
     m_pending.push_back(std::move(handler));
     if (!m_drainScheduled) {
         m_drainScheduled = true;
@@ -25,8 +22,7 @@ void HandlerQueue::post(std::function<void()> handler)
     }
 }
 
-void HandlerQueue::runNow(std::function<void()> handler)
-{
+void HandlerQueue::runNow(std::function<void()> handler) {
     if (m_running) {
         m_pending.push_back(std::move(handler));
         return;
@@ -38,8 +34,7 @@ void HandlerQueue::runNow(std::function<void()> handler)
     m_running = false;
 }
 
-void HandlerQueue::runPending()
-{
+void HandlerQueue::runPending() {
     if (m_running)
         return; // the running handler drains the queue when it returns
     m_running = true;
@@ -47,8 +42,7 @@ void HandlerQueue::runPending()
     m_running = false;
 }
 
-void HandlerQueue::drain()
-{
+void HandlerQueue::drain() {
     while (!m_pending.empty()) {
         const std::function<void()> next = std::move(m_pending.front());
         m_pending.pop_front();
@@ -56,8 +50,7 @@ void HandlerQueue::drain()
     }
 }
 
-void HandlerQueue::invoke(const std::function<void()>& handler)
-{
+void HandlerQueue::invoke(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const numeric::Failure& failure) {

@@ -6,8 +6,7 @@
 
 namespace app {
 
-void ModalMessageBox::show(const QString& prompt)
-{
+void ModalMessageBox::show(const QString& prompt) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(identity::title), prompt,
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

@@ -13,16 +13,15 @@ Program::Program(MessageBox& messageBox, FailureReport& failureReport, std::func
     : QObject(parent)
     , m_messageBox(messageBox)
     , m_handlers(failureReport)
-    , m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); })
-{
-}
+    , m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); }) {}
 
 Program::~Program() = default;
 
-void Program::start() { form1().show(); }
+void Program::start() {
+    form1().show();
+}
 
-Form& Program::form1()
-{
+Form& Program::form1() {
     if (!m_form1) {
         m_form1 = std::make_unique<Form>(main_window::definition(*this), m_handlers);
         connect(m_form1.get(), &Form::closedByUser, this, &Program::windowClosed);
@@ -30,8 +29,7 @@ Form& Program::form1()
     return *m_form1;
 }
 
-Form& Program::form2()
-{
+Form& Program::form2() {
     if (!m_form2) {
         m_form2 = std::make_unique<Form>(results_window::definition(*this), m_handlers);
         connect(m_form2.get(), &Form::closedByUser, this, &Program::windowClosed);
@@ -39,8 +37,7 @@ Form& Program::form2()
     return *m_form2;
 }
 
-void Program::windowClosed()
-{
+void Program::windowClosed() {
     for (const auto* form : {m_form1.get(), m_form2.get()}) {
         if (form && form->state() == Form::State::Shown)
             return;

@@ -18,8 +18,8 @@ class Program : public QObject, public Shell {
     Q_OBJECT
 
 public:
-    Program(MessageBox& messageBox, FailureReport& failureReport,
-            std::function<void()> quit = {}, QObject* parent = nullptr);
+    Program(MessageBox& messageBox, FailureReport& failureReport, std::function<void()> quit = {},
+            QObject* parent = nullptr);
     ~Program() override;
 
     // Loads the main window (running its Form_Load while hidden), then shows it.

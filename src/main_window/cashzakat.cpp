@@ -10,8 +10,7 @@ namespace main_window {
 
 using namespace numeric;
 
-void UpdateCashZakat(QLineEdit& amountBox, QLabel& zakatLabel)
-{
+void UpdateCashZakat(QLineEdit& amountBox, QLabel& zakatLabel) {
     const QString amount = amountBox.text();
     if (SameText(amount, QString()) || TextToNumber(amount) == 0.0) {
         amountBox.setText(Int32ToText(0));

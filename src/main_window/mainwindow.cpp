@@ -14,7 +14,9 @@ namespace main_window {
 
 namespace {
 
-QString name(const char* text) { return QString::fromLatin1(text); }
+QString name(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 const char* const inputBoxes[] = {"Text1", "Text2", "Text3", "Text4",
                                   "Text5", "Text6", "Text7", "Text8"};
@@ -39,8 +41,7 @@ const MetalRowNames metalRows[] = {
     {"Text5", "Combo2", "Text6", "Label14", "Please enter the gold price from above charts"},
     {"Text7", "Combo3", "Text8", "Label15", "Please enter the Silver price from above charts"}};
 
-void resetInputsAndZakat(app::Form& form)
-{
+void resetInputsAndZakat(app::Form& form) {
     const QString zero = numeric::Int32ToText(0);
     for (const char* box : inputBoxes)
         form.textBox(name(box)).setText(zero);
@@ -50,25 +51,26 @@ void resetInputsAndZakat(app::Form& form)
 
 } // namespace
 
-void Form_Load(app::Form& form)
-{
+void Form_Load(app::Form& form) {
     const QString folder = QCoreApplication::applicationDirPath();
     form.chartPane(name("WebBrowser1")).navigate(folder + name("/silver.html"));
     form.chartPane(name("WebBrowser2")).navigate(folder + name("/gold.html"));
     resetInputsAndZakat(form);
 }
 
-void ClearAll(app::Form& form) { resetInputsAndZakat(form); }
+void ClearAll(app::Form& form) {
+    resetInputsAndZakat(form);
+}
 
-app::FormDefinition definition(app::Shell& shell)
-{
+app::FormDefinition definition(app::Shell& shell) {
     app::FormDefinition definition;
     definition.description = &description();
     definition.load = &Form_Load;
     definition.wire = [&shell](app::Form& form) {
         for (const CashRow& row : cashRows) {
             form.onLostFocus(name(row.amountBox), [&form, row] {
-                UpdateCashZakat(form.textBox(name(row.amountBox)), form.label(name(row.zakatLabel)));
+                UpdateCashZakat(form.textBox(name(row.amountBox)),
+                                form.label(name(row.zakatLabel)));
             });
         }
         for (const MetalRowNames& row : metalRows) {

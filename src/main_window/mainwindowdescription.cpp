@@ -14,9 +14,10 @@ const FontSpec F3{QStringLiteral("Verdana"), 11.25, true, false, false};
 const Rgb green{0, 192, 0};
 const Rgb orange{255, 128, 0};
 
-app::FormDescription makeDescription()
-{
-    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+app::FormDescription makeDescription() {
+    const auto s = [](const char* text) {
+        return QString::fromUtf8(text);
+    };
     const QStringList units{s("Tolaas"), s("Ounce"), s("Gram")};
     app::FormDescription form;
     form.name = s("Form1");
@@ -25,6 +26,7 @@ app::FormDescription makeDescription()
     form.clientHeight = 7920;
     form.clientTopLeft = QPoint(2550, 2100);
     // In the order of the window's control list.
+    // clang-format off
     form.controls = {
         {ControlKind::WebBrowser, s("WebBrowser1"), {}, 5400, 1200, 2655, 1935, 32},
         {ControlKind::TextBox, s("Text8"), {}, 5280, 6840, 1095, 315, 29},
@@ -61,13 +63,13 @@ app::FormDescription makeDescription()
         {ControlKind::Label, s("Label2"), s("Total Value of shares, stocks, bonds"), 2160, 4680, 2655, 255, 1},
         {ControlKind::Label, s("Label1"), s("Cash & minimum Balance in the Bank "), 2160, 4320, 2655, 255, 0},
     };
+    // clang-format on
     return form;
 }
 
 } // namespace
 
-const app::FormDescription& description()
-{
+const app::FormDescription& description() {
     static const app::FormDescription form = makeDescription();
     return form;
 }

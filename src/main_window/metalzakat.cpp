@@ -20,8 +20,7 @@ constexpr double ouncesPerGram = 0.0352;
 // Weight and price both empty, or both numbers equal to zero. Both are
 // converted (weight first) unless both are empty, so one empty box beside a
 // filled one is a conversion failure.
-bool needsPrice(const QString& weight, const QString& price)
-{
+bool needsPrice(const QString& weight, const QString& price) {
     if (SameText(weight, QString()) && SameText(price, QString()))
         return true;
     const double weightValue = TextToNumber(weight);
@@ -31,8 +30,7 @@ bool needsPrice(const QString& weight, const QString& price)
 
 } // namespace
 
-void UpdateMetalZakat(const MetalRow& row, app::MessageBox& messageBox)
-{
+void UpdateMetalZakat(const MetalRow& row, app::MessageBox& messageBox) {
     if (needsPrice(row.weight.text(), row.price.text())) {
         messageBox.show(row.pricePrompt);
         row.weight.setText(Int32ToText(0));

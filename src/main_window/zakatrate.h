@@ -5,6 +5,8 @@
 namespace main_window {
 
 // 2.5 per cent, computed where it is used as a checked floating step.
-inline double zakatRate() { return numeric::CheckedDivide(2.5, 100); }
+inline double zakatRate() {
+    return numeric::CheckedDivide(2.5, 100);
+}
 
 } // namespace main_window

@@ -4,8 +4,7 @@
 
 namespace numeric {
 
-Separators Separators::fromLocale(const QLocale& locale)
-{
+Separators Separators::fromLocale(const QLocale& locale) {
     Separators s;
     // Qt returns strings; every region we know of uses a single character.
     const QString decimal = locale.decimalPoint();
@@ -19,8 +18,7 @@ Separators Separators::fromLocale(const QLocale& locale)
     return s;
 }
 
-const Separators& Separators::system()
-{
+const Separators& Separators::system() {
     static const Separators s = fromLocale(QLocale::system());
     return s;
 }

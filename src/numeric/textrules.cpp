@@ -14,27 +14,29 @@
 namespace numeric {
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-[[noreturn]] void throwTooLarge(const QString& text)
-{
-    throw OverflowFailure(QStringLiteral("%1 is larger than the largest number the calculator can hold.")
-                              .arg(quotedForMessage(text)));
+[[noreturn]] void throwTooLarge(const QString& text) {
+    throw OverflowFailure(
+        QStringLiteral("%1 is larger than the largest number the calculator can hold.")
+            .arg(quotedForMessage(text)));
 }
 
 // from_chars reports both overflow and underflow as out of range without a
 // value; the C library's strtod, pinned to the "C" locale, tells them apart.
-double parseOutOfRange(const char* ascii)
-{
+double parseOutOfRange(const char* ascii) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(ascii, nullptr, cLocale);
 }
 
 } // namespace
 
-double TextToNumber(const QString& text, const Separators& sep)
-{
+double TextToNumber(const QString& text, const Separators& sep) {
     const QChar* p = text.constData();
     const QChar* end = p + text.size();
     while (p < end && isBlank(*p))
@@ -55,7 +57,8 @@ double TextToNumber(const QString& text, const Separators& sep)
         if (isDigit(*p)) {
             ascii.append(char(p->unicode()));
             ++digits;
-        } else if (*p == sep.group && digits > 0 && isDigit(p[-1]) && p + 1 < end && isDigit(p[1])) {
+        } else if (*p == sep.group && digits > 0 && isDigit(p[-1]) && p + 1 < end &&
+                   isDigit(p[1])) {
             continue;
         } else {
             break;
@@ -102,8 +105,7 @@ double TextToNumber(const QString& text, const Separators& sep)
     return value;
 }
 
-QString NumberToText(double value, const Separators& sep)
-{
+QString NumberToText(double value, const Separators& sep) {
     if (value == 0)
         return QStringLiteral("0");
     if (std::isnan(value))
@@ -163,8 +165,7 @@ QString NumberToText(double value, const Separators& sep)
     return out;
 }
 
-std::int32_t TextToInt32(const QString& text, const Separators& sep)
-{
+std::int32_t TextToInt32(const QString& text, const Separators& sep) {
     const double value = TextToNumber(text, sep);
     // Ties to even, whatever the floating-point rounding mode is.
     double rounded = std::floor(value);
@@ -173,49 +174,50 @@ std::int32_t TextToInt32(const QString& text, const Separators& sep)
         rounded += 1;
     if (rounded < -2147483648.0 || rounded > 2147483647.0)
         throw OverflowFailure(
-            QStringLiteral("%1 lies outside the range of whole numbers (-2147483648 to 2147483647).")
+            QStringLiteral(
+                "%1 lies outside the range of whole numbers (-2147483648 to 2147483647).")
                 .arg(quotedForMessage(text)));
     return static_cast<std::int32_t>(rounded);
 }
 
-QString Int32ToText(std::int32_t value) { return QString::number(value); }
+QString Int32ToText(std::int32_t value) {
+    return QString::number(value);
+}
 
-double Operand::toNumber(const Separators& sep) const
-{
+double Operand::toNumber(const Separators& sep) const {
     if (const auto* text = std::get_if<QString>(&m_value))
         return TextToNumber(*text, sep);
     return std::get<double>(m_value);
 }
 
-double MultiplyValues(std::initializer_list<Operand> operands, const Separators& sep)
-{
+double MultiplyValues(std::initializer_list<Operand> operands, const Separators& sep) {
     Q_ASSERT(operands.size() >= 2);
     auto it = operands.begin();
     double product = it->toNumber(sep);
     for (++it; it != operands.end(); ++it) {
         product *= it->toNumber(sep);
         if (!std::isfinite(product))
-            throw OverflowFailure(
-                QStringLiteral("The product is larger than the largest number the calculator can hold."));
+            throw OverflowFailure(QStringLiteral(
+                "The product is larger than the largest number the calculator can hold."));
     }
     return product;
 }
 
-bool SameText(const QString& a, const QString& b) { return a == b; }
+bool SameText(const QString& a, const QString& b) {
+    return a == b;
+}
 
-std::int32_t AddInt32(std::int32_t a, std::int32_t b)
-{
+std::int32_t AddInt32(std::int32_t a, std::int32_t b) {
     std::int32_t sum = 0;
     if (__builtin_add_overflow(a, b, &sum))
-        throw OverflowFailure(
-            QStringLiteral("The sum %1 + %2 lies outside the range of whole numbers (-2147483648 to 2147483647).")
-                .arg(a)
-                .arg(b));
+        throw OverflowFailure(QStringLiteral("The sum %1 + %2 lies outside the range of whole "
+                                             "numbers (-2147483648 to 2147483647).")
+                                  .arg(a)
+                                  .arg(b));
     return sum;
 }
 
-double CheckedDivide(double dividend, double divisor)
-{
+double CheckedDivide(double dividend, double divisor) {
     if (divisor == 0)
         throw FloatingPointFailure(QStringLiteral("A calculation divided by zero."));
     const double q = dividend / divisor;
@@ -224,8 +226,7 @@ double CheckedDivide(double dividend, double divisor)
     return q;
 }
 
-double CheckedMultiply(double a, double b)
-{
+double CheckedMultiply(double a, double b) {
     const double p = a * b;
     if (!std::isfinite(p))
         throw FloatingPointFailure(QStringLiteral("A multiplication gave no valid number."));

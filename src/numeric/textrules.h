@@ -33,9 +33,12 @@ QString Int32ToText(std::int32_t value);
 // or a double is used as the equal double.
 class Operand {
 public:
-    Operand(const QString& text) : m_value(text) {}
-    Operand(std::int32_t whole) : m_value(static_cast<double>(whole)) {}
-    Operand(double number) : m_value(number) {}
+    Operand(const QString& text)
+        : m_value(text) {}
+    Operand(std::int32_t whole)
+        : m_value(static_cast<double>(whole)) {}
+    Operand(double number)
+        : m_value(number) {}
 
     double toNumber(const Separators& sep) const;
 

@@ -16,7 +16,9 @@ using namespace numeric;
 
 namespace {
 
-QString name(const char* text) { return QString::fromLatin1(text); }
+QString name(const char* text) {
+    return QString::fromLatin1(text);
+}
 
 struct Currency {
     const char* text;
@@ -34,8 +36,7 @@ const Currency currencies[] = {
 const char* const zakatLabels[] = {"Label10", "Label11", "Label12",
                                    "Label13", "Label14", "Label15"};
 
-QString weightLine(app::Shell& shell, const char* weightBox, const char* unitBox)
-{
+QString weightLine(app::Shell& shell, const char* weightBox, const char* unitBox) {
     const QString weight = shell.form1().textBox(name(weightBox)).text();
     const QString unit = shell.form1().comboBox(name(unitBox)).currentText();
     return weight + QStringLiteral("  ") + unit;
@@ -43,8 +44,7 @@ QString weightLine(app::Shell& shell, const char* weightBox, const char* unitBox
 
 } // namespace
 
-void Calculate(app::Shell& shell)
-{
+void Calculate(app::Shell& shell) {
     app::Form& results = shell.form2();
 
     std::array<std::int32_t, std::size(zakatLabels)> zakat{};
@@ -61,16 +61,16 @@ void Calculate(app::Shell& shell)
         std::int32_t total = 0;
         for (std::int32_t value : zakat)
             total = AddInt32(total, value);
-        const QString text = currency.perUsDollar
-                                 ? NumberToText(CheckedMultiply(double(total), *currency.perUsDollar))
-                                 : Int32ToText(total);
+        const QString text =
+            currency.perUsDollar
+                ? NumberToText(CheckedMultiply(double(total), *currency.perUsDollar))
+                : Int32ToText(total);
         results.label(name("Label4")).setText(text);
         results.label(name("Label5")).setText(chosen);
     }
 }
 
-app::FormDefinition definition(app::Shell& shell)
-{
+app::FormDefinition definition(app::Shell& shell) {
     app::FormDefinition definition;
     definition.description = &description();
     definition.wire = [&shell](app::Form& form) {

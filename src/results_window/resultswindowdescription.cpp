@@ -6,9 +6,10 @@ using app::ControlKind;
 
 namespace {
 
-app::FormDescription makeDescription()
-{
-    const auto s = [](const char* text) { return QString::fromUtf8(text); };
+app::FormDescription makeDescription() {
+    const auto s = [](const char* text) {
+        return QString::fromUtf8(text);
+    };
     const app::FontSpec F4{s("Verdana"), 14.25, true, false, false};
     const app::Rgb red{255, 0, 0};
     app::FormDescription form;
@@ -17,6 +18,7 @@ app::FormDescription makeDescription()
     form.clientWidth = 6390;
     form.clientHeight = 3630;
     // In the order of the window's control list.
+    // clang-format off
     form.controls = {
         {ControlKind::ComboBox, s("Combo1"), s("Currency"), 3480, 960, 2055, 315, 1, {}, {},
          {s("$. US Dollars"), s("Rs. Pakistan"), s("Rs. India"), s("$. Canadian")}},
@@ -31,13 +33,13 @@ app::FormDescription makeDescription()
         {ControlKind::Label, s("Label7"), s("Silver Nisab"), 960, 2040, 1095, 255, 3},
         {ControlKind::Label, s("Label8"), s("Gold Nisab"), 960, 1440, 1095, 255, 2},
     };
+    // clang-format on
     return form;
 }
 
 } // namespace
 
-const app::FormDescription& description()
-{
+const app::FormDescription& description() {
     static const app::FormDescription form = makeDescription();
     return form;
 }

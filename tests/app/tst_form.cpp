@@ -16,8 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const app::FormDescription& testDescription()
-{
+const app::FormDescription& testDescription() {
     static const app::FormDescription form = [] {
         app::FormDescription d;
         d.name = QStringLiteral("TestForm");
@@ -28,8 +27,10 @@ const app::FormDescription& testDescription()
         d.controls = {
             {ControlKind::TextBox, QStringLiteral("A"), {}, 150, 150, 1500, 315, 0},
             {ControlKind::TextBox, QStringLiteral("B"), {}, 150, 600, 1500, 315, 1},
-            {ControlKind::CommandButton, QStringLiteral("Go"), QStringLiteral("&Go"), 150, 1200, 1500, 375, 2},
-            {ControlKind::Label, QStringLiteral("L"), QStringLiteral("x & y"), 150, 1800, 1500, 255, 3},
+            {ControlKind::CommandButton, QStringLiteral("Go"), QStringLiteral("&Go"), 150, 1200,
+             1500, 375, 2},
+            {ControlKind::Label, QStringLiteral("L"), QStringLiteral("x & y"), 150, 1800, 1500, 255,
+             3},
         };
         return d;
     }();
@@ -66,8 +67,7 @@ private:
     std::function<void()> m_onLostFocusA;
 };
 
-void TestForm::init()
-{
+void TestForm::init() {
     m_log.clear();
     m_loads = 0;
     m_onLostFocusA = {};
@@ -91,39 +91,36 @@ void TestForm::init()
     m_form = std::make_unique<app::Form>(definition, *m_queue);
 }
 
-void TestForm::cleanup()
-{
+void TestForm::cleanup() {
     m_form.reset();
     m_queue.reset();
     m_report.reset();
 }
 
-void TestForm::showForm()
-{
+void TestForm::showForm() {
     m_form->show();
     QVERIFY(QTest::qWaitForWindowActive(&m_form->window()));
     QCOMPARE(focusedName(), QStringLiteral("A"));
 }
 
-QString TestForm::focusedName() const
-{
+QString TestForm::focusedName() const {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
-void TestForm::lostFocusRunsOnceAfterTheFocusMoved_data()
-{
+void TestForm::lostFocusRunsOnceAfterTheFocusMoved_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("Tab") << "tab" << QStringList{u"A left for B"_s};
-    QTest::newRow("Shift+Tab wraps to the last control") << "backtab" << QStringList{u"A left for Go"_s};
+    QTest::newRow("Shift+Tab wraps to the last control")
+        << "backtab" << QStringList{u"A left for Go"_s};
     QTest::newRow("click on another box") << "click" << QStringList{u"A left for B"_s};
-    QTest::newRow("access key: LostFocus before Click") << "alt" << QStringList{u"A left for Go"_s, u"Go clicked"_s};
+    QTest::newRow("access key: LostFocus before Click")
+        << "alt" << QStringList{u"A left for Go"_s, u"Go clicked"_s};
     QTest::newRow("click on a label moves nothing") << "label" << QStringList{};
 }
 
-void TestForm::lostFocusRunsOnceAfterTheFocusMoved()
-{
+void TestForm::lostFocusRunsOnceAfterTheFocusMoved() {
     QFETCH(QString, how);
     QFETCH(QStringList, expected);
     showForm();
@@ -144,10 +141,10 @@ void TestForm::lostFocusRunsOnceAfterTheFocusMoved()
     QCOMPARE(m_log, expected);
 }
 
-void TestForm::modalBoxIsNoLostFocus()
-{
+void TestForm::modalBoxIsNoLostFocus() {
     showForm();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("modal"), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("modal"),
+                    QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     QTimer::singleShot(100, &box, &QMessageBox::accept);
     box.exec();
@@ -162,8 +159,7 @@ void TestForm::modalBoxIsNoLostFocus()
     QTRY_COMPARE(m_log, QStringList{u"A left for B"_s});
 }
 
-void TestForm::anotherWindowIsNoLostFocus()
-{
+void TestForm::anotherWindowIsNoLostFocus() {
     showForm();
     QLineEdit other;
     other.show();
@@ -179,9 +175,10 @@ void TestForm::anotherWindowIsNoLostFocus()
     QTRY_COMPARE(m_log, QStringList{u"A left for B"_s});
 }
 
-void TestForm::failureGoesToTheReportOnce()
-{
-    m_onLostFocusA = [] { throw numeric::ConversionFailure(QStringLiteral("abc")); };
+void TestForm::failureGoesToTheReportOnce() {
+    m_onLostFocusA = [] {
+        throw numeric::ConversionFailure(QStringLiteral("abc"));
+    };
     showForm();
     QTest::keyClick(&m_form->window(), Qt::Key_Tab);
     QTRY_COMPARE(m_report->failures.size(), 1);
@@ -193,8 +190,7 @@ void TestForm::failureGoesToTheReportOnce()
     QCOMPARE(m_report->failures.size(), 1);
 }
 
-void TestForm::noHandlerRunsOnAnUnloadedWindow()
-{
+void TestForm::noHandlerRunsOnAnUnloadedWindow() {
     showForm();
     QTest::keyClick(&m_form->window(), Qt::Key_Tab); // LostFocus of A is now pending
     m_form->unload();
@@ -203,8 +199,7 @@ void TestForm::noHandlerRunsOnAnUnloadedWindow()
     QCOMPARE(m_form->state(), app::Form::State::NotLoaded);
 }
 
-void TestForm::handlersAreNotReentered()
-{
+void TestForm::handlersAreNotReentered() {
     QStringList order;
     m_queue->runNow([&] {
         order.append(QStringLiteral("outer begins"));
@@ -214,11 +209,11 @@ void TestForm::handlersAreNotReentered()
         order.append(QStringLiteral("outer ends"));
     });
     QTest::qWait(20);
-    QCOMPARE(order, (QStringList{u"outer begins"_s, u"outer ends"_s, u"posted"_s, u"nested click"_s}));
+    QCOMPARE(order,
+             (QStringList{u"outer begins"_s, u"outer ends"_s, u"posted"_s, u"nested click"_s}));
 }
 
-void TestForm::formStatesAndLoadOnAccess()
-{
+void TestForm::formStatesAndLoadOnAccess() {
     QCOMPARE(m_form->state(), app::Form::State::NotLoaded);
     QCOMPARE(m_form->textBox(QStringLiteral("A")).text(), QStringLiteral("loaded"));
     QCOMPARE(m_form->state(), app::Form::State::LoadedHidden);

@@ -11,7 +11,9 @@ namespace {
 const char* const amountBoxes[] = {"Text1", "Text2", "Text3", "Text4"};
 const char* const zakatLabels[] = {"Label10", "Label11", "Label12", "Label13"};
 
-QString str(const char* s) { return QString::fromLatin1(s); }
+QString str(const char* s) {
+    return QString::fromLatin1(s);
+}
 
 } // namespace
 
@@ -37,19 +39,19 @@ private:
     std::unique_ptr<TestProgram> m_t;
 };
 
-void TestCashZakat::init()
-{
+void TestCashZakat::init() {
     m_t = std::make_unique<TestProgram>();
     m_t->program.start();
     QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
     QCOMPARE(QApplication::focusWidget(), &box(0));
 }
 
-void TestCashZakat::cleanup() { m_t.reset(); }
+void TestCashZakat::cleanup() {
+    m_t.reset();
+}
 
 // As a user does it: click into the box, select what it holds, type.
-void TestCashZakat::typeInto(QLineEdit& edit, const QString& text)
-{
+void TestCashZakat::typeInto(QLineEdit& edit, const QString& text) {
     QTest::mouseClick(&edit, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), &edit);
     QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
@@ -60,8 +62,7 @@ void TestCashZakat::typeInto(QLineEdit& edit, const QString& text)
     QCOMPARE(edit.text(), text);
 }
 
-void TestCashZakat::zakatShownWhenTheBoxIsLeft_data()
-{
+void TestCashZakat::zakatShownWhenTheBoxIsLeft_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("leave");
@@ -69,6 +70,7 @@ void TestCashZakat::zakatShownWhenTheBoxIsLeft_data()
     QTest::addColumn<QString>("zakatAfter");
     QTest::addColumn<int>("failures");
 
+    // clang-format off
     QTest::newRow("1000 gives 25") << 0 << "1000" << "tab" << "1000" << "25" << 0;
     QTest::newRow("123.45 gives 3.08625") << 1 << "123.45" << "backtab" << "123.45" << "3.08625" << 0;
     QTest::newRow("0.1 gives 0.0025") << 2 << "0.1" << "click" << "0.1" << "0.0025" << 0;
@@ -83,10 +85,10 @@ void TestCashZakat::zakatShownWhenTheBoxIsLeft_data()
     QTest::newRow("abc kept, failure reported") << 3 << "abc" << "tab" << "abc" << "previous" << 1;
     QTest::newRow("beyond a double kept, failure reported") << 0 << "1E400" << "tab" << "1E400" << "previous" << 1;
     QTest::newRow("blank inside kept, failure reported") << 1 << "1 000" << "backtab" << "1 000" << "previous" << 1;
+    // clang-format on
 }
 
-void TestCashZakat::zakatShownWhenTheBoxIsLeft()
-{
+void TestCashZakat::zakatShownWhenTheBoxIsLeft() {
     QFETCH(int, row);
     QFETCH(QString, typed);
     QFETCH(QString, leave);
@@ -111,8 +113,7 @@ void TestCashZakat::zakatShownWhenTheBoxIsLeft()
     QCOMPARE(form1().state(), app::Form::State::Shown);
 }
 
-void TestCashZakat::aRowChangesOnlyItsOwnLabel()
-{
+void TestCashZakat::aRowChangesOnlyItsOwnLabel() {
     for (int row = 0; row < 4; ++row) {
         typeInto(box(row), QString::number(1000 * (row + 1)));
         QTest::keyClick(&box(row), Qt::Key_Tab);
@@ -124,8 +125,7 @@ void TestCashZakat::aRowChangesOnlyItsOwnLabel()
         QCOMPARE(zakat(row).text(), QString::number(25 * (row + 1)));
 }
 
-void TestCashZakat::leavingAgainWritesTheSameCaption()
-{
+void TestCashZakat::leavingAgainWritesTheSameCaption() {
     typeInto(box(0), str("1000"));
     QTest::keyClick(&box(0), Qt::Key_Tab);
     QTRY_COMPARE(zakat(0).text(), str("25"));
@@ -137,8 +137,7 @@ void TestCashZakat::leavingAgainWritesTheSameCaption()
     QCOMPARE(box(0).text(), str("1000"));
 }
 
-void TestCashZakat::failureKeepsTextAndCaption()
-{
+void TestCashZakat::failureKeepsTextAndCaption() {
     typeInto(box(0), str("1000"));
     QTest::keyClick(&box(0), Qt::Key_Tab);
     QTRY_COMPARE(zakat(0).text(), str("25"));

@@ -17,11 +17,12 @@ enum class Outcome { Ok, Conversion, Overflow };
 const Separators english = Separators::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 const Separators german = Separators::fromLocale(QLocale(QLocale::German, QLocale::Germany));
 
-Separators regionNamed(const QString& name) { return name == u"de" ? german : english; }
+Separators regionNamed(const QString& name) {
+    return name == u"de" ? german : english;
+}
 
 // Runs fn and tells which failure, if any, it raised.
-template <typename Fn> Outcome outcomeOf(Fn&& fn)
-{
+template <typename Fn> Outcome outcomeOf(Fn&& fn) {
     try {
         fn();
         return Outcome::Ok;
@@ -66,53 +67,76 @@ private slots:
     void checkedFloatingSteps();
 };
 
-void TestTextRules::separatorsFollowTheRegion()
-{
+void TestTextRules::separatorsFollowTheRegion() {
     QCOMPARE(english.decimal, QChar(u'.'));
     QCOMPARE(english.group, QChar(u','));
     QCOMPARE(german.decimal, QChar(u','));
     QCOMPARE(german.group, QChar(u'.'));
 }
 
-void TestTextRules::textToNumber_data()
-{
+void TestTextRules::textToNumber_data() {
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("plain integer") << "en" << "1000" << 1000.0;
-    QTest::newRow("blanks around are skipped") << "en" << " 12.5 " << 12.5;
-    QTest::newRow("tabs around are skipped") << "en" << "\t7\t" << 7.0;
-    QTest::newRow("minus sign") << "en" << "-3" << -3.0;
-    QTest::newRow("plus sign") << "en" << "+7" << 7.0;
-    QTest::newRow("fraction without integer part") << "en" << ".5" << 0.5;
-    QTest::newRow("integer part with bare separator") << "en" << "5." << 5.0;
-    QTest::newRow("exponent") << "en" << "1E3" << 1000.0;
-    QTest::newRow("lower-case exponent with sign") << "en" << "25e-1" << 2.5;
-    QTest::newRow("exponent with plus") << "en" << "1.5E+2" << 150.0;
-    QTest::newRow("group separator between digits") << "en" << "1,000" << 1000.0;
-    QTest::newRow("several group separators") << "en" << "1,234,567.25" << 1234567.25;
-    QTest::newRow("group separator anywhere between digits") << "en" << "1,5" << 15.0;
-    QTest::newRow("leading zeros") << "en" << "007" << 7.0;
-    QTest::newRow("zero forms: 0.0") << "en" << "0.0" << 0.0;
-    QTest::newRow("zero forms: 0E5") << "en" << "0E5" << 0.0;
-    QTest::newRow("nearest double of 0.1") << "en" << "0.1" << 0.1;
-    QTest::newRow("largest double") << "en" << "1.7976931348623157E308"
-                                    << std::numeric_limits<double>::max();
-    QTest::newRow("underflow is zero, not a failure") << "en" << "1E-400" << 0.0;
-    QTest::newRow("subnormal kept") << "en" << "5E-324" << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("huge zero exponent") << "en" << "0E999999999999" << 0.0;
+    QTest::newRow("plain integer") << "en"
+                                   << "1000" << 1000.0;
+    QTest::newRow("blanks around are skipped") << "en"
+                                               << " 12.5 " << 12.5;
+    QTest::newRow("tabs around are skipped") << "en"
+                                             << "\t7\t" << 7.0;
+    QTest::newRow("minus sign") << "en"
+                                << "-3" << -3.0;
+    QTest::newRow("plus sign") << "en"
+                               << "+7" << 7.0;
+    QTest::newRow("fraction without integer part") << "en"
+                                                   << ".5" << 0.5;
+    QTest::newRow("integer part with bare separator") << "en"
+                                                      << "5." << 5.0;
+    QTest::newRow("exponent") << "en"
+                              << "1E3" << 1000.0;
+    QTest::newRow("lower-case exponent with sign") << "en"
+                                                   << "25e-1" << 2.5;
+    QTest::newRow("exponent with plus") << "en"
+                                        << "1.5E+2" << 150.0;
+    QTest::newRow("group separator between digits") << "en"
+                                                    << "1,000" << 1000.0;
+    QTest::newRow("several group separators") << "en"
+                                              << "1,234,567.25" << 1234567.25;
+    QTest::newRow("group separator anywhere between digits") << "en"
+                                                             << "1,5" << 15.0;
+    QTest::newRow("leading zeros") << "en"
+                                   << "007" << 7.0;
+    QTest::newRow("zero forms: 0.0") << "en"
+                                     << "0.0" << 0.0;
+    QTest::newRow("zero forms: 0E5") << "en"
+                                     << "0E5" << 0.0;
+    QTest::newRow("nearest double of 0.1") << "en"
+                                           << "0.1" << 0.1;
+    QTest::newRow("largest double")
+        << "en"
+        << "1.7976931348623157E308" << std::numeric_limits<double>::max();
+    QTest::newRow("underflow is zero, not a failure") << "en"
+                                                      << "1E-400" << 0.0;
+    QTest::newRow("subnormal kept") << "en"
+                                    << "5E-324" << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("huge zero exponent") << "en"
+                                        << "0E999999999999" << 0.0;
     QTest::newRow("long digit string") << "en" << QString(400, u'0') + QStringLiteral("12") << 12.0;
 
-    QTest::newRow("comma decimal") << "de" << "1234,5" << 1234.5;
-    QTest::newRow("comma decimal with dot group") << "de" << "1.234,5" << 1234.5;
-    QTest::newRow("comma decimal, fraction only") << "de" << ",25" << 0.25;
-    QTest::newRow("comma decimal, dot is a group") << "de" << "1.000" << 1000.0;
-    QTest::newRow("comma decimal, dot between digits is a group") << "de" << "1.5" << 15.0;
+    QTest::newRow("comma decimal") << "de"
+                                   << "1234,5" << 1234.5;
+    QTest::newRow("comma decimal with dot group") << "de"
+                                                  << "1.234,5" << 1234.5;
+    QTest::newRow("comma decimal, fraction only") << "de"
+                                                  << ",25" << 0.25;
+    QTest::newRow("comma decimal, dot is a group") << "de"
+                                                   << "1.000" << 1000.0;
+    QTest::newRow("comma decimal, dot between digits is a group") << "de"
+                                                                  << "1.5" << 15.0;
 }
 
-void TestTextRules::textToNumber()
-{
+void TestTextRules::textToNumber() {
     QFETCH(QString, region);
     QFETCH(QString, text);
     QFETCH(double, expected);
@@ -120,53 +144,77 @@ void TestTextRules::textToNumber()
     QCOMPARE(value, expected);
 }
 
-void TestTextRules::textToNumberRejects_data()
-{
+void TestTextRules::textToNumberRejects_data() {
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
 
-    QTest::newRow("empty") << "en" << "" << Outcome::Conversion;
-    QTest::newRow("blanks only") << "en" << "   " << Outcome::Conversion;
-    QTest::newRow("letters") << "en" << "abc" << Outcome::Conversion;
-    QTest::newRow("trailing letters") << "en" << "12abc" << Outcome::Conversion;
-    QTest::newRow("blank inside") << "en" << "1 000" << Outcome::Conversion;
-    QTest::newRow("two decimal separators") << "en" << "1.2.3" << Outcome::Conversion;
-    QTest::newRow("separator alone") << "en" << "." << Outcome::Conversion;
-    QTest::newRow("sign alone") << "en" << "-" << Outcome::Conversion;
-    QTest::newRow("two signs") << "en" << "--1" << Outcome::Conversion;
-    QTest::newRow("exponent without digits") << "en" << "1E" << Outcome::Conversion;
-    QTest::newRow("exponent without mantissa") << "en" << "E5" << Outcome::Conversion;
-    QTest::newRow("group separator at the start") << "en" << ",100" << Outcome::Conversion;
-    QTest::newRow("group separator at the end") << "en" << "100," << Outcome::Conversion;
-    QTest::newRow("doubled group separator") << "en" << "1,,000" << Outcome::Conversion;
-    QTest::newRow("group separator in the fraction") << "en" << "1.000,5" << Outcome::Conversion;
-    QTest::newRow("infinity is no number") << "en" << "inf" << Outcome::Conversion;
-    QTest::newRow("nan is no number") << "en" << "nan" << Outcome::Conversion;
-    QTest::newRow("hexadecimal is not accepted") << "en" << "0x10" << Outcome::Conversion;
-    QTest::newRow("non-Latin digits") << "en" << QString::fromUtf8("\u0661\u0662") << Outcome::Conversion;
-    QTest::newRow("full-width digits") << "en" << QString::fromUtf8("\uff11") << Outcome::Conversion;
-    QTest::newRow("embedded NUL") << "en" << QStringView(u"1\0002", 3).toString() << Outcome::Conversion;
-    QTest::newRow("beyond the largest double") << "en" << "1E400" << Outcome::Overflow;
-    QTest::newRow("just beyond the largest double") << "en" << "1.7976931348623159E308"
-                                                    << Outcome::Overflow;
-    QTest::newRow("negative beyond the largest double") << "en" << "-1E309" << Outcome::Overflow;
-    QTest::newRow("enormous exponent") << "en" << "1E99999999999999999999" << Outcome::Overflow;
+    QTest::newRow("empty") << "en"
+                           << "" << Outcome::Conversion;
+    QTest::newRow("blanks only") << "en"
+                                 << "   " << Outcome::Conversion;
+    QTest::newRow("letters") << "en"
+                             << "abc" << Outcome::Conversion;
+    QTest::newRow("trailing letters") << "en"
+                                      << "12abc" << Outcome::Conversion;
+    QTest::newRow("blank inside") << "en"
+                                  << "1 000" << Outcome::Conversion;
+    QTest::newRow("two decimal separators") << "en"
+                                            << "1.2.3" << Outcome::Conversion;
+    QTest::newRow("separator alone") << "en"
+                                     << "." << Outcome::Conversion;
+    QTest::newRow("sign alone") << "en"
+                                << "-" << Outcome::Conversion;
+    QTest::newRow("two signs") << "en"
+                               << "--1" << Outcome::Conversion;
+    QTest::newRow("exponent without digits") << "en"
+                                             << "1E" << Outcome::Conversion;
+    QTest::newRow("exponent without mantissa") << "en"
+                                               << "E5" << Outcome::Conversion;
+    QTest::newRow("group separator at the start") << "en"
+                                                  << ",100" << Outcome::Conversion;
+    QTest::newRow("group separator at the end") << "en"
+                                                << "100," << Outcome::Conversion;
+    QTest::newRow("doubled group separator") << "en"
+                                             << "1,,000" << Outcome::Conversion;
+    QTest::newRow("group separator in the fraction") << "en"
+                                                     << "1.000,5" << Outcome::Conversion;
+    QTest::newRow("infinity is no number") << "en"
+                                           << "inf" << Outcome::Conversion;
+    QTest::newRow("nan is no number") << "en"
+                                      << "nan" << Outcome::Conversion;
+    QTest::newRow("hexadecimal is not accepted") << "en"
+                                                 << "0x10" << Outcome::Conversion;
+    QTest::newRow("non-Latin digits")
+        << "en" << QString::fromUtf8("\u0661\u0662") << Outcome::Conversion;
+    QTest::newRow("full-width digits")
+        << "en" << QString::fromUtf8("\uff11") << Outcome::Conversion;
+    QTest::newRow("embedded NUL") << "en" << QStringView(u"1\0002", 3).toString()
+                                  << Outcome::Conversion;
+    QTest::newRow("beyond the largest double") << "en"
+                                               << "1E400" << Outcome::Overflow;
+    QTest::newRow("just beyond the largest double")
+        << "en"
+        << "1.7976931348623159E308" << Outcome::Overflow;
+    QTest::newRow("negative beyond the largest double") << "en"
+                                                        << "-1E309" << Outcome::Overflow;
+    QTest::newRow("enormous exponent") << "en"
+                                       << "1E99999999999999999999" << Outcome::Overflow;
 
-    QTest::newRow("dot decimal in a comma region") << "de" << ".5" << Outcome::Conversion;
-    QTest::newRow("two comma decimals") << "de" << "1,2,3" << Outcome::Conversion;
+    QTest::newRow("dot decimal in a comma region") << "de"
+                                                   << ".5" << Outcome::Conversion;
+    QTest::newRow("two comma decimals") << "de"
+                                        << "1,2,3" << Outcome::Conversion;
 }
 
-void TestTextRules::textToNumberRejects()
-{
+void TestTextRules::textToNumberRejects() {
     QFETCH(QString, region);
     QFETCH(QString, text);
     QFETCH(Outcome, outcome);
     QCOMPARE(outcomeOf([&] { TextToNumber(text, regionNamed(region)); }), outcome);
 }
 
-void TestTextRules::numberToText_data()
-{
+void TestTextRules::numberToText_data() {
     QTest::addColumn<QString>("region");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -188,17 +236,16 @@ void TestTextRules::numberToText_data()
     QTest::newRow("negative zero") << "en" << -0.0 << "0";
     QTest::newRow("no group separators") << "en" << 1234567.0 << "1234567";
     QTest::newRow("zakat of 123.45") << "en" << 123.45 * 0.025 << "3.08625";
-    QTest::newRow("largest double") << "en" << std::numeric_limits<double>::max()
-                                    << "1.79769313486232E+308";
-    QTest::newRow("smallest subnormal") << "en" << std::numeric_limits<double>::denorm_min()
-                                        << "4.94065645841247E-324";
+    QTest::newRow("largest double")
+        << "en" << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::newRow("smallest subnormal")
+        << "en" << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
 
     QTest::newRow("comma decimal") << "de" << 1234.5 << "1234,5";
     QTest::newRow("comma decimal in scientific") << "de" << 1.5e-7 << "1,5E-07";
 }
 
-void TestTextRules::numberToText()
-{
+void TestTextRules::numberToText() {
     QFETCH(QString, region);
     QFETCH(double, value);
     QFETCH(QString, expected);
@@ -207,8 +254,7 @@ void TestTextRules::numberToText()
 
 // Whatever NumberToText writes, TextToNumber reads back as the same value to
 // 15 significant digits, in either region.
-void TestTextRules::numberToTextReadsBack()
-{
+void TestTextRules::numberToTextReadsBack() {
     QRandomGenerator rng(20261206);
     for (const Separators& sep : {english, german}) {
         for (int i = 0; i < 20000; ++i) {
@@ -222,13 +268,13 @@ void TestTextRules::numberToTextReadsBack()
             if (NumberToText(back, sep) != text)
                 QFAIL(qPrintable(QStringLiteral("%1 does not read back").arg(text)));
             if (value != 0 && std::fabs(back - value) > std::fabs(value) * 1e-14)
-                QFAIL(qPrintable(QStringLiteral("%1 is too far from %2").arg(text).arg(value, 0, 'g', 17)));
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 is too far from %2").arg(text).arg(value, 0, 'g', 17)));
         }
     }
 }
 
-void TestTextRules::textToInt32_data()
-{
+void TestTextRules::textToInt32_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("expected");
@@ -242,7 +288,8 @@ void TestTextRules::textToInt32_data()
     QTest::newRow("small fraction") << "0.025" << Outcome::Ok << 0;
     QTest::newRow("largest") << "2147483647" << Outcome::Ok << 2147483647;
     QTest::newRow("smallest") << "-2147483648" << Outcome::Ok << int(-2147483648LL);
-    QTest::newRow("smallest after rounding") << "-2147483648.5" << Outcome::Ok << int(-2147483648LL);
+    QTest::newRow("smallest after rounding")
+        << "-2147483648.5" << Outcome::Ok << int(-2147483648LL);
     QTest::newRow("half above the largest") << "2147483647.5" << Outcome::Overflow << 0;
     QTest::newRow("one above the largest") << "2147483648" << Outcome::Overflow << 0;
     QTest::newRow("one below the smallest") << "-2147483649" << Outcome::Overflow << 0;
@@ -252,8 +299,7 @@ void TestTextRules::textToInt32_data()
     QTest::newRow("beyond the largest double") << "1E400" << Outcome::Overflow << 0;
 }
 
-void TestTextRules::textToInt32()
-{
+void TestTextRules::textToInt32() {
     QFETCH(QString, text);
     QFETCH(Outcome, outcome);
     QFETCH(int, expected);
@@ -264,26 +310,32 @@ void TestTextRules::textToInt32()
         QCOMPARE(TextToNumber(Int32ToText(value), english), double(value));
 }
 
-void TestTextRules::multiplyValues_data()
-{
+void TestTextRules::multiplyValues_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("expected");
 
     // first x 12 x 2.5/100 x last
-    QTest::newRow("text, whole, double") << "120" << "1" << Outcome::Ok << "36";
-    QTest::newRow("small text") << "10" << "1" << Outcome::Ok << "3";
-    QTest::newRow("negative") << "-10" << "1" << Outcome::Ok << "-3";
-    QTest::newRow("text not a number") << "10" << "abc" << Outcome::Conversion << "";
-    QTest::newRow("empty text") << "" << "1" << Outcome::Conversion << "";
-    QTest::newRow("text beyond a double") << "1E400" << "1" << Outcome::Overflow << "";
-    QTest::newRow("product beyond a double") << "1E200" << "1E200" << Outcome::Overflow << "";
-    QTest::newRow("zero absorbs a huge factor") << "0" << "1E300" << Outcome::Ok << "0";
+    QTest::newRow("text, whole, double") << "120"
+                                         << "1" << Outcome::Ok << "36";
+    QTest::newRow("small text") << "10"
+                                << "1" << Outcome::Ok << "3";
+    QTest::newRow("negative") << "-10"
+                              << "1" << Outcome::Ok << "-3";
+    QTest::newRow("text not a number") << "10"
+                                       << "abc" << Outcome::Conversion << "";
+    QTest::newRow("empty text") << ""
+                                << "1" << Outcome::Conversion << "";
+    QTest::newRow("text beyond a double") << "1E400"
+                                          << "1" << Outcome::Overflow << "";
+    QTest::newRow("product beyond a double") << "1E200"
+                                             << "1E200" << Outcome::Overflow << "";
+    QTest::newRow("zero absorbs a huge factor") << "0"
+                                                << "1E300" << Outcome::Ok << "0";
 }
 
-void TestTextRules::multiplyValues()
-{
+void TestTextRules::multiplyValues() {
     QFETCH(QString, first);
     QFETCH(QString, last);
     QFETCH(Outcome, outcome);
@@ -297,23 +349,26 @@ void TestTextRules::multiplyValues()
         QCOMPARE(NumberToText(product, english), expected);
 }
 
-void TestTextRules::sameText_data()
-{
+void TestTextRules::sameText_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("same");
 
-    QTest::newRow("equal") << "Gram" << "Gram" << true;
-    QTest::newRow("case counts") << "Gram" << "gram" << false;
-    QTest::newRow("both empty") << "" << "" << true;
-    QTest::newRow("leading blank counts") << "Ounce" << " Ounce" << false;
-    QTest::newRow("trailing blank counts") << "Gram" << "Gram " << false;
-    QTest::newRow("no locale folding") << QString::fromUtf8("e\u0301") << QString::fromUtf8("\u00e9")
-                                       << false;
+    QTest::newRow("equal") << "Gram"
+                           << "Gram" << true;
+    QTest::newRow("case counts") << "Gram"
+                                 << "gram" << false;
+    QTest::newRow("both empty") << ""
+                                << "" << true;
+    QTest::newRow("leading blank counts") << "Ounce"
+                                          << " Ounce" << false;
+    QTest::newRow("trailing blank counts") << "Gram"
+                                           << "Gram " << false;
+    QTest::newRow("no locale folding")
+        << QString::fromUtf8("e\u0301") << QString::fromUtf8("\u00e9") << false;
 }
 
-void TestTextRules::sameText()
-{
+void TestTextRules::sameText() {
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(bool, same);
@@ -321,8 +376,7 @@ void TestTextRules::sameText()
     QCOMPARE(SameText(b, a), same);
 }
 
-void TestTextRules::addInt32_data()
-{
+void TestTextRules::addInt32_data() {
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<Outcome>("outcome");
@@ -335,8 +389,7 @@ void TestTextRules::addInt32_data()
     QTest::newRow("extremes cancel") << int(-2147483648LL) << 2147483647 << Outcome::Ok << -1;
 }
 
-void TestTextRules::addInt32()
-{
+void TestTextRules::addInt32() {
     QFETCH(int, a);
     QFETCH(int, b);
     QFETCH(Outcome, outcome);
@@ -346,8 +399,7 @@ void TestTextRules::addInt32()
     QCOMPARE(sum, expected);
 }
 
-void TestTextRules::checkedFloatingSteps()
-{
+void TestTextRules::checkedFloatingSteps() {
     QCOMPARE(CheckedDivide(2.5, 100), 0.025);
     QVERIFY_THROWS_EXCEPTION(FloatingPointFailure, CheckedDivide(1, 0));
     QVERIFY_THROWS_EXCEPTION(FloatingPointFailure, CheckedDivide(0, 0));

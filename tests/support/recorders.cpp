@@ -2,8 +2,7 @@
 
 #include "app/application.h"
 
-void RecordingMessageBox::show(const QString& prompt)
-{
+void RecordingMessageBox::show(const QString& prompt) {
     prompts.append(prompt);
     if (whileShown)
         whileShown();
@@ -16,3 +15,15 @@ const bool environmentPrepared = [] {
     return true;
 }();
 } // namespace
+
+#include "app/form.h"
+
+#include <QApplication>
+
+QString focusedControl(app::Form& form) {
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (w->parentWidget() == &form.window() && form.description().control(w->objectName()))
+            return w->objectName();
+    }
+    return QString();
+}

@@ -31,5 +31,15 @@ struct TestProgram {
     RecordingMessageBox messageBox;
     RecordingFailureReport failures;
     int quitCount = 0;
-    app::Program program{messageBox, failures, [this] { ++quitCount; }};
+    app::Program program{messageBox, failures, [this] {
+                             ++quitCount;
+                         }};
 };
+
+namespace app {
+class Form;
+}
+
+// The name of the control of `form` that holds the keyboard focus (a web
+// pane's inner widgets count as the pane), or an empty text.
+QString focusedControl(app::Form& form);
