@@ -36,11 +36,11 @@ private:
     QLabel& zakat(int row) { return form1().label(str(zakatLabels[row])); }
     void typeInto(QLineEdit& edit, const QString& text);
 
-    std::unique_ptr<TestProgram> m_t;
+    std::unique_ptr<ProgramUnderTest> m_t;
 };
 
 void TestCashZakat::init() {
-    m_t = std::make_unique<TestProgram>();
+    m_t = std::make_unique<ProgramUnderTest>();
     m_t->program.start();
     QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
     QCOMPARE(QApplication::focusWidget(), &box(0));

@@ -35,11 +35,11 @@ private slots:
 
 private:
     app::Form& form1() { return m_t->program.form1(); }
-    std::unique_ptr<TestProgram> m_t;
+    std::unique_ptr<ProgramUnderTest> m_t;
 };
 
 void TestMainWindow::init() {
-    m_t = std::make_unique<TestProgram>();
+    m_t = std::make_unique<ProgramUnderTest>();
     m_t->program.start();
     QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
 }

@@ -40,11 +40,11 @@ private:
     void chooseUnit(QComboBox& combo, const QString& unit);
     void fillRow(const Row& row, const QString& weight, const QString& unit, const QString& price);
 
-    std::unique_ptr<TestProgram> m_t;
+    std::unique_ptr<ProgramUnderTest> m_t;
 };
 
 void TestMetalZakat::init() {
-    m_t = std::make_unique<TestProgram>();
+    m_t = std::make_unique<ProgramUnderTest>();
     m_t->program.start();
     QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
 }

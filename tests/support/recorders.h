@@ -27,7 +27,7 @@ public:
 
 // A whole program with its prompt and failure report recorded and its quit
 // counted instead of ending the test.
-struct TestProgram {
+struct ProgramUnderTest {
     RecordingMessageBox messageBox;
     RecordingFailureReport failures;
     int quitCount = 0;
