@@ -1,5 +1,6 @@
 #include "app/form.h"
 #include "recorders.h"
+#include "useractions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,8 +37,6 @@ private slots:
 
 private:
     app::Form& form1() { return m_t->program.form1(); }
-    void typeInto(QLineEdit& edit, const QString& text);
-    void chooseUnit(QComboBox& combo, const QString& unit);
     void fillRow(const Row& row, const QString& weight, const QString& unit, const QString& price);
 
     std::unique_ptr<ProgramUnderTest> m_t;
@@ -53,39 +52,12 @@ void TestMetalZakat::cleanup() {
     m_t.reset();
 }
 
-void TestMetalZakat::typeInto(QLineEdit& edit, const QString& text) {
-    QTest::mouseClick(&edit, Qt::LeftButton);
-    QTRY_COMPARE(QApplication::focusWidget(), &edit);
-    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(&edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(&edit, text);
-    QCOMPARE(edit.text(), text);
-}
-
-// A list item is picked with the arrow keys, anything else is typed.
-void TestMetalZakat::chooseUnit(QComboBox& combo, const QString& unit) {
-    QTest::mouseClick(combo.lineEdit(), Qt::LeftButton);
-    QTRY_COMPARE(QApplication::focusWidget(), &combo);
-    const int item = combo.findText(unit, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item >= 0) {
-        combo.setCurrentIndex(-1);
-        for (int i = 0; i <= item; ++i)
-            QTest::keyClick(&combo, Qt::Key_Down);
-    } else {
-        QTest::keyClick(combo.lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(combo.lineEdit(), unit);
-    }
-    QCOMPARE(combo.currentText(), unit);
-}
-
 // Unit, then price, then weight, so that the focus ends in the weight box.
 void TestMetalZakat::fillRow(const Row& row, const QString& weight, const QString& unit,
                              const QString& price) {
-    chooseUnit(form1().comboBox(row.unit), unit);
-    typeInto(form1().textBox(row.price), price);
-    typeInto(form1().textBox(row.weight), weight);
+    QVERIFY(chooseItem(form1().comboBox(row.unit), unit));
+    QVERIFY(typeInto(form1().textBox(row.price), price));
+    QVERIFY(typeInto(form1().textBox(row.weight), weight));
     QTest::qWait(20); // the departures above have run their handlers
 }
 
@@ -160,13 +132,13 @@ void TestMetalZakat::anotherUnitRecomputesTheRow() {
     QTest::keyClick(&form1().textBox(gold.weight), Qt::Key_Tab);
     QTRY_COMPARE(form1().label(gold.zakat).text(), u"250"_s);
 
-    chooseUnit(form1().comboBox(gold.unit), u"Gram"_s);
+    QVERIFY(chooseItem(form1().comboBox(gold.unit), u"Gram"_s));
     QTest::keyClick(&form1().comboBox(gold.unit), Qt::Key_Tab);
     QTRY_COMPARE(form1().label(gold.zakat).text(), u"8.8"_s);
 }
 
 void TestMetalZakat::promptWaitsBeforeTheReset() {
-    typeInto(form1().textBox(gold.weight), u"-0"_s);
+    QVERIFY(typeInto(form1().textBox(gold.weight), u"-0"_s));
     QStringList seenWhileShown;
     m_t->messageBox.whileShown = [&] {
         seenWhileShown = {form1().textBox(gold.weight).text(), form1().textBox(gold.price).text()};

@@ -1,5 +1,6 @@
 #include "app/form.h"
 #include "recorders.h"
+#include "useractions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,10 +51,7 @@ void TestResultsWindow::cleanup() {
 
 void TestResultsWindow::typeAndLeave(const QString& box, const QString& text) {
     QLineEdit& edit = form1().textBox(box);
-    QTest::mouseClick(&edit, Qt::LeftButton);
-    QTRY_COMPARE(QApplication::focusWidget(), &edit);
-    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(&edit, text);
+    QVERIFY(typeInto(edit, text));
     QTest::keyClick(&edit, Qt::Key_Tab);
     QTest::qWait(10);
 }
@@ -64,20 +62,9 @@ void TestResultsWindow::openResults() {
     QVERIFY(QTest::qWaitForWindowActive(&form2().window()));
 }
 
-// A listed currency is picked with the arrow keys, anything else is typed.
 void TestResultsWindow::calculateIn(const QString& currency) {
     QComboBox& combo = form2().comboBox(u"Combo1"_s);
-    QTest::mouseClick(combo.lineEdit(), Qt::LeftButton);
-    const int item = combo.findText(currency, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (item >= 0) {
-        combo.setCurrentIndex(-1);
-        for (int i = 0; i <= item; ++i)
-            QTest::keyClick(&combo, Qt::Key_Down);
-    } else {
-        QTest::keyClick(combo.lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(combo.lineEdit(), currency);
-    }
-    QCOMPARE(combo.currentText(), currency);
+    QVERIFY(chooseItem(combo, currency));
     QTest::mouseClick(&form2().button(u"Command1"_s), Qt::LeftButton);
 }
 
