@@ -35,6 +35,7 @@ void ChartPane::createView() {
     const bool hadFocus = hasFocus();
     m_view = new QWebEngineView(this);
     m_view->setObjectName(objectName() + QStringLiteral("View"));
+    m_view->setAccessibleName(accessibleName());
     connect(m_view, &QWebEngineView::loadFinished, this, &ChartPane::loadFinished);
     layout()->addWidget(m_view);
     setFocusProxy(m_view);

@@ -13,6 +13,9 @@ void ModalFailureReport::report(const QString& whatFailed) {
                                                        "correct it and leave the box again."));
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    // Screen readers announce the box by its caption and read its text.
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(box.text() + QLatin1Char(' ') + box.informativeText());
     box.exec();
 }
 

@@ -129,6 +129,14 @@ BuiltForm buildForm(const FormDescription& description, QWidget& window) {
             focusable.push_back(&c);
     }
 
+    for (const AccessibleText& a : description.accessible) {
+        QWidget* widget = built.controls.value(a.control);
+        Q_ASSERT_X(widget, "buildForm", qPrintable(a.control));
+        if (!a.name.isEmpty())
+            widget->setAccessibleName(a.name);
+        widget->setAccessibleDescription(a.description);
+    }
+
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     for (const ControlDescription* c : focusable)

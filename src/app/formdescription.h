@@ -47,6 +47,14 @@ struct ControlDescription {
     QStringList items = {}; // list items of a combo box, in list order
 };
 
+// What a screen reader says of a control beyond what it shows: an empty name
+// keeps the control's own (a label's text, a button's caption).
+struct AccessibleText {
+    QString control;
+    QString name;
+    QString description;
+};
+
 struct FormDescription {
     QString name;
     QString caption;
@@ -54,6 +62,7 @@ struct FormDescription {
     int clientHeight = 0;
     std::optional<QPoint> clientTopLeft = {}; // on the screen; centred when absent
     std::vector<ControlDescription> controls;
+    std::vector<AccessibleText> accessible = {};
 
     const ControlDescription* control(const QString& controlName) const;
 };

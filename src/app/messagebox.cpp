@@ -10,6 +10,9 @@ void ModalMessageBox::show(const QString& prompt) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(identity::title), prompt,
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    // Screen readers announce the box by its caption and read its text.
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(prompt);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

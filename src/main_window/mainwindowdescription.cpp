@@ -64,6 +64,37 @@ app::FormDescription makeDescription() {
         {ControlKind::Label, s("Label1"), s("Cash & minimum Balance in the Bank "), 2160, 4320, 2655, 255, 0},
     };
     // clang-format on
+
+    // A text box is read out with its row caption, blanks trimmed.
+    const auto caption = [&form](const char* label) {
+        return form.control(QString::fromLatin1(label))->caption.trimmed();
+    };
+    const auto zakatOn = [&](const char* label) {
+        return s("Zakat on: ") + caption(label);
+    };
+    form.accessible = {
+        {s("Text1"), caption("Label1"), {}},
+        {s("Text2"), caption("Label2"), {}},
+        {s("Text3"), caption("Label3"), {}},
+        {s("Text4"), caption("Label18"), {}},
+        {s("Text5"), caption("Label4"), s("In the unit chosen beside it")},
+        {s("Text6"), caption("Label5"), s("Price of one ounce")},
+        {s("Text7"), caption("Label6"), s("In the unit chosen beside it")},
+        {s("Text8"), caption("Label7"), s("Price of one ounce")},
+        // An editable combo box is read out by the unit it shows.
+        {s("Combo2"), {}, s("Chooses the unit of the gold weight: Tolaas, Ounce or Gram")},
+        {s("Combo3"), {}, s("Chooses the unit of the silver weight: Tolaas, Ounce or Gram")},
+        {s("Label10"), {}, zakatOn("Label1")},
+        {s("Label11"), {}, zakatOn("Label2")},
+        {s("Label12"), {}, zakatOn("Label3")},
+        {s("Label13"), {}, zakatOn("Label18")},
+        {s("Label14"), {}, s("Zakat on the gold jewellery")},
+        {s("Label15"), {}, s("Zakat on the silver jewellery")},
+        {s("WebBrowser1"), s("Silver price chart"),
+         s("Shows where to read the price of one ounce of silver")},
+        {s("WebBrowser2"), s("Gold price chart"),
+         s("Shows where to read the price of one ounce of gold")},
+    };
     return form;
 }
 

@@ -34,6 +34,13 @@ app::FormDescription makeDescription() {
         {ControlKind::Label, s("Label8"), s("Gold Nisab"), 960, 1440, 1095, 255, 2},
     };
     // clang-format on
+    form.accessible = {
+        {s("Combo1"), {}, s("Chooses the currency of the total")},
+        {s("Label2"), {}, s("Gold weight and its unit")},
+        {s("Label3"), {}, s("Silver weight and its unit")},
+        {s("Label4"), {}, s("Total zakat in the chosen currency")},
+        {s("Label5"), {}, s("The chosen currency")},
+    };
     return form;
 }
 
