@@ -21,6 +21,9 @@ packages=(
     libbenchmark-dev
     xvfb xauth
 )
+# Only the tests need these: package and desktop metadata checks, and a
+# client for the browser engine's debugging port.
+[[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QIcon>
 
 #include <unistd.h>
 
@@ -32,7 +33,12 @@ void applyIdentity() {
     QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::versionText));
     QCoreApplication::setOrganizationName(QString::fromUtf8(identity::companyName));
-    QGuiApplication::setDesktopFileName(QStringLiteral("al-tavesh"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.altavesh.ZakatCalculator"));
+
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/al-tavesh-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon); // both windows and their boxes
 }
 
 int runApplication(int argc, char** argv) {

@@ -7,7 +7,7 @@ namespace app {
 // with it) and one shared renderer process for both chart panes.
 void prepareProcessEnvironment();
 
-// Name, version and organisation as the platform keeps them. The display name
+// Name, version, organisation and icon as the platform keeps them. The display name
 // stays unset: on X11 it would be appended to every window caption.
 void applyIdentity();
 

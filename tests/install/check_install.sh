@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs the calculator into a temporary prefix and builds its Debian
+# package, validates the desktop metadata, then starts the installed program
+# headless from another folder (directly and through a link of the user's) and
+# asks its browser engine which pages the two panes hold.
+#   usage: check_install.sh <build dir>
+set -euo pipefail
+build="$(realpath "$1")"
+work="$(mktemp -d)"
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+app="$prefix/lib/al-tavesh"
+for f in "$app/Al-Tavesh" "$app/gold.html" "$app/silver.html" \
+         "$prefix/share/icons/hicolor/48x48/apps/al-tavesh.png"; do
+    [[ -f "$f" ]] || fail "not installed: $f"
+done
+[[ "$(readlink "$prefix/bin/al-tavesh")" == ../lib/al-tavesh/Al-Tavesh ]] || fail "bin/al-tavesh is not a link to the program"
+
+desktop-file-validate "$prefix/share/applications/org.altavesh.ZakatCalculator.desktop" \
+    || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.altavesh.ZakatCalculator.metainfo.xml" >"$work/appstream" \
+    || { cat "$work/appstream" >&2; fail "AppStream metainfo"; }
+grep -q 'release version="1.00"' "$prefix/share/metainfo/org.altavesh.ZakatCalculator.metainfo.xml" \
+    || fail "metainfo has no 1.00 release"
+
+# The Debian package: contents, and dependencies that Debian 12 can satisfy.
+(cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack"; }
+deb=$(ls "$work"/deb/al-tavesh_1.00_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 libqt6webenginewidgets6 libqt6webenginecore6-bin fonts-liberation; do
+    [[ "$depends" == *"$p"* ]] || fail "the package does not depend on $p: $depends"
+done
+dpkg-deb -c "$deb" >"$work/contents"
+grep -q '\./usr/bin/al-tavesh -> \.\./lib/al-tavesh/Al-Tavesh' "$work/contents" || fail "package without the bin link"
+grep -q '\./usr/lib/al-tavesh/gold.html' "$work/contents" || fail "package without the chart pages"
+apt-get install -s -qq "$deb" >/dev/null || fail "apt cannot satisfy the package's dependencies"
+
+# Chromium's list of open pages, from its local debugging port.
+pages() { curl -s --max-time 2 "http://127.0.0.1:$1/json/list"; }
+
+run_and_check() {
+    local program="$1" port="$2"
+    (cd / && QT_QPA_PLATFORM=offscreen QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port" \
+        exec "$program" >"$work/run.log" 2>&1) &
+    pid=$!
+    local listing=""
+    for _ in $(seq 1 120); do
+        sleep 0.5
+        listing=$(pages "$port" 2>/dev/null || true)
+        if [[ "$listing" == *"file://$app/gold.html"* && "$listing" == *"file://$app/silver.html"* &&
+              "$listing" == *'"title": "Gold price"'* && "$listing" == *'"title": "Silver price"'* ]]; then
+            kill "$pid"; wait "$pid" 2>/dev/null || true
+            return 0
+        fi
+    done
+    cat "$work/run.log" >&2
+    echo "$listing" >&2
+    fail "$program did not show both pages from $app"
+}
+
+port=$((30000 + RANDOM % 20000))
+run_and_check "$prefix/bin/al-tavesh" "$port"
+ln -s "$prefix/bin/al-tavesh" "$work/my-zakat"
+run_and_check "$work/my-zakat" "$((port + 1))"
+echo "install and package check passed"
