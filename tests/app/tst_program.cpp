@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/form.h"
 #include "recorders.h"
 
@@ -18,6 +19,7 @@ private slots:
     void init();
     void cleanup();
 
+    void identity();
     void startsWithTheMainWindowOnly();
     void secondCalculateKeepsOneWindowAndItsTexts();
     void reopenedResultsShowTheirInitialContents();
@@ -58,6 +60,19 @@ int TestProgram::windowsNamed(const QString& name) const {
     for (QWidget* w : QApplication::topLevelWidgets())
         count += w->objectName() == name && w->isVisible();
     return count;
+}
+
+void TestProgram::identity() {
+    app::applyIdentity();
+    QCOMPARE(QCoreApplication::applicationName(), u"Al-Tavesh"_s);
+    QCOMPARE(QCoreApplication::applicationVersion(), u"1.00"_s);
+    // A display name would be appended to every caption on X11.
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (int size : {16, 32, 48, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    QCOMPARE(form1().window().windowIcon().availableSizes(), sizes);
+    QCOMPARE(form1().window().windowTitle(), u"Al Tavesh Zakat Calculator"_s);
 }
 
 void TestProgram::startsWithTheMainWindowOnly() {
