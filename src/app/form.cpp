@@ -84,8 +84,8 @@ void Form::load() {
         unload();
         emit closedByUser();
     });
-    connect(qApp, &QApplication::focusChanged, m_window,
-            [this](QWidget*, QWidget* now) { focusChanged(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, m_window,
+                                [this](QWidget*, QWidget* now) { focusChanged(now); });
     for (QWidget* widget : std::as_const(m_built.controls)) {
         if (qobject_cast<QPushButton*>(widget))
             widget->installEventFilter(this);
@@ -131,6 +131,8 @@ void Form::unload() {
     m_controlWidgets.clear();
     m_lostFocus.clear();
     m_focused = nullptr;
+    // The old window goes later; it must not call back into this form.
+    disconnect(m_focusConnection);
     old->disconnect(this);
     old->hide();
     old->deleteLater();

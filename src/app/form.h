@@ -98,6 +98,7 @@ private:
     BuiltForm m_built;
     QSet<QWidget*> m_controlWidgets;
     QHash<QWidget*, std::function<void()>> m_lostFocus;
+    QMetaObject::Connection m_focusConnection;
     QPointer<QWidget> m_focused; // the control that has, or last had, the focus
     quint64 m_loadCount = 0;
     bool m_shownSinceLoad = false;

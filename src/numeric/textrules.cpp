@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
+#include <string_view>
 
 namespace numeric {
 namespace {
@@ -124,6 +125,10 @@ QString NumberToText(double value, const Separators& sep) {
     std::array<char, 15> mantissa{};
     mantissa[0] = buf[0];
     std::copy(static_cast<const char*>(buf.data() + 2), e, mantissa.begin() + 1);
+    // The largest doubles round up past the largest double; written that way
+    // they would not read back, so they are written rounded down instead.
+    if (exponent == 308 && std::string_view(mantissa.data(), 15) == "179769313486232")
+        mantissa[14] = '1';
     int used = 15;
     while (used > 1 && mantissa[used - 1] == '0')
         --used;
