@@ -24,6 +24,8 @@ packages=(
 # Only the tests need these: package and desktop metadata checks, and a
 # client for the browser engine's debugging port.
 [[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl)
+# The sanitizer build's leak checker and the fuzzing campaign use clang's runtime.
+[[ "$mode" == test ]] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -45,6 +47,12 @@ if [[ "$mode" == test ]]; then
     export QT_QPA_PLATFORM=offscreen
     [[ $(id -u) -eq 0 ]] && export QTWEBENGINE_DISABLE_SANDBOX=1
     ctest --test-dir "$build" --output-on-failure
+    # The same suite again, built with AddressSanitizer and UBSan.
+    asan="${build}-asan"
+    cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+        -DALTAVESH_SANITIZE=ON -DALTAVESH_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$asan"
+    ctest --test-dir "$asan" --output-on-failure
     exit
 fi
 

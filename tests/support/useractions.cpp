@@ -13,7 +13,7 @@ bool typeInto(QLineEdit& box, const QString& text) {
     if (text.isEmpty())
         QTest::keyClick(&box, Qt::Key_Delete);
     else
-        QTest::keyClicks(&box, text);
+        typeText(box, text);
     return box.text() == text;
 }
 
@@ -31,4 +31,13 @@ bool chooseItem(QComboBox& combo, const QString& text) {
         QTest::keyClicks(combo.lineEdit(), text);
     }
     return combo.currentText() == text;
+}
+
+void typeText(QWidget& widget, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(&widget, char(c.unicode()));
+        else // no key code of its own, as from an input method
+            QTest::sendKeyEvent(QTest::Click, &widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
