@@ -24,8 +24,6 @@ packages=(
 # Only the tests need these: package and desktop metadata checks, and a
 # client for the browser engine's debugging port.
 [[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl)
-# The sanitizer build's leak checker and the fuzzing campaign use clang's runtime.
-[[ "$mode" == test ]] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-600}"
 build="$root/build-fuzz"
 
+command -v clang++ >/dev/null && [[ -n "$(find /usr/lib/llvm-*/lib/clang -name 'libclang_rt.fuzzer-x86_64.a' 2>/dev/null)" ]] ||
+    { echo "needs clang and libFuzzer: apt-get install clang libclang-rt-14-dev" >&2; exit 1; }
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DALTAVESH_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target fuzz_textrules
