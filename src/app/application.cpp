@@ -25,7 +25,8 @@ void prepareProcessEnvironment() {
     }
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 
-    // Qt WebEngine shares OpenGL contexts with the widgets.
+    // Qt WebEngine needs the shared OpenGL context from the start, also when
+    // it is loaded later as a plugin (without it the first view crashes).
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 

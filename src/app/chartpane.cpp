@@ -1,10 +1,11 @@
 #include "app/chartpane.h"
 
+#include "app/webview.h"
+
 #include <QApplication>
 #include <QPaintEvent>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 #include <QWindow>
 
 namespace app {
@@ -19,30 +20,52 @@ ChartPane::ChartPane(QWidget* parent)
 void ChartPane::navigate(const QString& path) {
     m_location = QUrl::fromLocalFile(path);
     if (m_view)
-        m_view->load(m_location);
+        webViewBackend()->load(m_view, m_location);
+}
+
+QString ChartPane::title() const {
+    return m_view ? webViewBackend()->title(m_view) : QString();
 }
 
 void ChartPane::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!m_view && !m_viewScheduled) {
-        m_viewScheduled = true;
+    if (m_view || m_viewScheduled)
+        return;
+    m_viewScheduled = true;
+    // Starting the browser blocks for a moment: wait until the window can
+    // take input, so that the focus is in its first box before that.
+    if (window()->isActiveWindow()) {
         QTimer::singleShot(0, this, &ChartPane::createView);
+    } else {
+        window()->installEventFilter(this);
+        QTimer::singleShot(1000, this, &ChartPane::createView); // never activated
     }
 }
 
+bool ChartPane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && event->type() == QEvent::WindowActivate) {
+        window()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &ChartPane::createView);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ChartPane::createView() {
+    WebViewBackend* backend = m_view ? nullptr : webViewBackend();
+    if (!backend)
+        return;
     keepWindowActive();
     const bool hadFocus = hasFocus();
-    m_view = new QWebEngineView(this);
+    m_view = backend->createView(this);
     m_view->setObjectName(objectName() + QStringLiteral("View"));
     m_view->setAccessibleName(accessibleName());
-    connect(m_view, &QWebEngineView::loadFinished, this, &ChartPane::loadFinished);
+    backend->onLoadFinished(m_view, this, [this](bool ok) { emit loadFinished(ok); });
     layout()->addWidget(m_view);
     setFocusProxy(m_view);
     if (hadFocus)
         m_view->setFocus(Qt::OtherFocusReason);
     if (!m_location.isEmpty())
-        m_view->load(m_location);
+        backend->load(m_view, m_location);
     emit viewCreated();
 }
 

@@ -4,13 +4,11 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <QWebEngineView>
-
 namespace app {
 
-// An embedded browser pane. The web view itself is made only after the pane
-// has first been painted: creating Qt WebEngine costs far more than the whole
-// window, and the user should be able to type while the pages load.
+// An embedded browser pane. The web view itself is made only once the pane
+// has been painted and its window activated: starting Qt WebEngine costs far
+// more than the whole window, and the user should be able to type at once.
 class ChartPane : public QWidget {
     Q_OBJECT
 
@@ -20,7 +18,9 @@ public:
     // Shows the local file at `path`; does not wait for it to load.
     void navigate(const QString& path);
     QUrl location() const { return m_location; }
-    QWebEngineView* view() const { return m_view; }
+    // The browser view once it exists, and the title of the page it shows.
+    QWidget* view() const { return m_view; }
+    QString title() const;
 
 signals:
     void viewCreated();
@@ -28,12 +28,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createView();
     void keepWindowActive();
 
-    QPointer<QWebEngineView> m_view;
+    QPointer<QWidget> m_view;
     QUrl m_location;
     bool m_viewScheduled = false;
 };

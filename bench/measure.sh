@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Start-up, page loading, memory and handler figures of the calculator,
+# each against a bare Qt program doing the same in the same run, under Xvfb.
+#   usage: bench/measure.sh [rounds]   (default 7; medians are printed)
+# Needs the build from scripts/bootstrap.sh and xvfb.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+rounds="${1:-7}"
+bin="${ALTAVESH_BUILD_DIR:-$root/build}/bin"
+
+if [[ -z "${ALTAVESH_IN_XVFB:-}" ]]; then
+    cmake --build "${ALTAVESH_BUILD_DIR:-$root/build}" --target perf_app perf_bare perf_bare_gl perf_bare_panes bench_textrules >/dev/null
+    ALTAVESH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+fi
+[[ $(id -u) -eq 0 ]] && export QTWEBENGINE_DISABLE_SANDBOX=1
+unset QT_QPA_PLATFORM
+
+median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+
+# Milliseconds from starting the process to its "ready" line.
+time_ready() {
+    local start end
+    start=$(date +%s%N)
+    end=$("$bin/$1" "${@:2}" 2>/dev/null | awk '$1 == "ready" {print $2; exit}')
+    echo $(( (end - start) / 1000000 ))
+}
+
+# PSS in MiB of a process and all its descendants.
+tree_pss() {
+    local pids=("$1") all=() p
+    while ((${#pids[@]})); do
+        all+=("${pids[@]}")
+        local next=()
+        for p in "${pids[@]}"; do next+=($(pgrep -P "$p" || true)); done
+        pids=("${next[@]}")
+    done
+    for p in "${all[@]}"; do awk '/^Pss:/ {print $2}' "/proc/$p/smaps_rollup" 2>/dev/null || true; done |
+        awk '{s += $1} END {printf "%.1f", s / 1024}'
+}
+
+# Milliseconds to both pages loaded, then the memory 2 s later: "ms MiB".
+pages_and_memory() {
+    local out start end pid
+    out=$(mktemp)
+    start=$(date +%s%N)
+    "$bin/$1" "${@:2}" >"$out" 2>/dev/null &
+    pid=$!
+    for _ in $(seq 1 300); do
+        grep -q '^pages' "$out" && break
+        sleep 0.05
+    done
+    end=$(awk '$1 == "pages" {print $2}' "$out")
+    sleep 2
+    echo "$(( (end - start) / 1000000 )) $(tree_pss "$pid")"
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    rm -f "$out"
+}
+
+declare -A samples
+for ((i = 0; i < rounds; i++)); do
+    samples[bare-ready]+="$(time_ready perf_bare) "
+    samples[bare-gl-ready]+="$(time_ready perf_bare_gl) "
+    samples[app-ready]+="$(time_ready perf_app app-ready) "
+    read -r ms mib < <(pages_and_memory perf_bare_panes)
+    samples[bare-pages]+="$ms "
+    samples[bare-pages-pss]+="$mib "
+    read -r ms mib < <(pages_and_memory perf_app app-pages)
+    samples[app-pages]+="$ms "
+    samples[app-pages-pss]+="$mib "
+done
+m() { tr ' ' '\n' <<<"${samples[$1]}" | grep . | median; }
+
+echo "== start-up to the main window painted, focus in Text1 (ms, median of $rounds)"
+echo "bare Qt Widgets window $(m bare-ready)   calculator $(m app-ready)   ratio $(ratio "$(m app-ready)" "$(m bare-ready)")"
+echo "bare window with the shared OpenGL context WebEngine needs $(m bare-gl-ready)   ratio $(ratio "$(m app-ready)" "$(m bare-gl-ready)")"
+echo "== start-up to both chart pages loaded (ms)"
+echo "bare two-view window $(m bare-pages)   calculator $(m app-pages)   ratio $(ratio "$(m app-pages)" "$(m bare-pages)")"
+echo "== memory, whole process tree with both pages loaded (PSS MiB)"
+echo "bare two-view window $(m bare-pages-pss)   calculator $(m app-pages-pss)   ratio $(ratio "$(m app-pages-pss)" "$(m bare-pages-pss)")"
+echo "== one handler and the painting of what it changed (microseconds, mean of 2000)"
+"$bin/perf_app" handlers 2>/dev/null | awk 'NR == 1 {bare = $2; print "bare setText + paint " $2; next}
+    {printf "%s %s   ratio to the bare setText + paint %.2f\n", $1, $2, $2 / bare}'
+echo "== numeric rules against the standard library"
+"${ALTAVESH_BUILD_DIR:-$root/build}/bench/bench_textrules" --benchmark_min_time=0.2 2>/dev/null | grep ' = '

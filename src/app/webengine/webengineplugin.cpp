@@ -1,0 +1,36 @@
+// The chart panes' browser: Qt WebEngine views, loaded by the program at run
+// time (see app/webview.h).
+#include "app/webview.h"
+
+#include <QWebEngineView>
+
+namespace app {
+
+class WebEnginePlugin : public QObject, public WebViewBackend {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID AlTaveshWebViewBackend_iid)
+    Q_INTERFACES(app::WebViewBackend)
+
+public:
+    QWidget* createView(QWidget* parent) override { return new QWebEngineView(parent); }
+
+    void load(QWidget* view, const QUrl& url) override { webView(view)->load(url); }
+
+    QString title(QWidget* view) const override { return webView(view)->title(); }
+
+    void onLoadFinished(QWidget* view, QObject* context,
+                        std::function<void(bool ok)> handler) override {
+        connect(webView(view), &QWebEngineView::loadFinished, context, std::move(handler));
+    }
+
+private:
+    static QWebEngineView* webView(QWidget* view) {
+        auto* web = qobject_cast<QWebEngineView*>(view);
+        Q_ASSERT(web);
+        return web;
+    }
+};
+
+} // namespace app
+
+#include "webengineplugin.moc"

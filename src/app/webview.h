@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+namespace app {
+
+// The embedded browser behind the chart panes. Qt WebEngine lives in a
+// plugin beside the executable and is loaded only when the first pane is
+// painted: linking it into the program would add ~150 ms to every start,
+// before the window can show.
+class WebViewBackend {
+public:
+    virtual ~WebViewBackend() = default;
+    virtual QWidget* createView(QWidget* parent) = 0;
+    virtual void load(QWidget* view, const QUrl& url) = 0;
+    virtual QString title(QWidget* view) const = 0;
+    virtual void onLoadFinished(QWidget* view, QObject* context,
+                                std::function<void(bool ok)> handler) = 0;
+};
+
+// The plugin's backend, loaded on first use; nullptr when the plugin is
+// missing or cannot be loaded (the panes then stay empty).
+WebViewBackend* webViewBackend();
+
+} // namespace app
+
+#define AlTaveshWebViewBackend_iid "org.altavesh.ZakatCalculator.WebViewBackend/1.0"
+Q_DECLARE_INTERFACE(app::WebViewBackend, AlTaveshWebViewBackend_iid)
