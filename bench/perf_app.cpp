@@ -24,18 +24,13 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "perfreport.h"
+
 #include <cstdio>
 #include <ctime>
 #include <functional>
 
 namespace {
-
-void report(const char* event) {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    std::printf("%s %lld\n", event, now.tv_sec * 1000000000LL + now.tv_nsec);
-    std::fflush(stdout);
-}
 
 // Calls `then` once, right after `widget` has been painted for the first time.
 class FirstPaint : public QObject {

@@ -13,17 +13,12 @@
 #include <QWebEngineView>
 #endif
 
+#include "perfreport.h"
+
 #include <cstdio>
 #include <ctime>
 
 namespace {
-
-void report(const char* event) {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    std::printf("%s %lld\n", event, now.tv_sec * 1000000000LL + now.tv_nsec);
-    std::fflush(stdout);
-}
 
 class Window : public QWidget {
 protected:
