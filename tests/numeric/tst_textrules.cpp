@@ -79,61 +79,38 @@ void TestTextRules::textToNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("plain integer") << "en"
-                                   << "1000" << 1000.0;
-    QTest::newRow("blanks around are skipped") << "en"
-                                               << " 12.5 " << 12.5;
-    QTest::newRow("tabs around are skipped") << "en"
-                                             << "\t7\t" << 7.0;
-    QTest::newRow("minus sign") << "en"
-                                << "-3" << -3.0;
-    QTest::newRow("plus sign") << "en"
-                               << "+7" << 7.0;
-    QTest::newRow("fraction without integer part") << "en"
-                                                   << ".5" << 0.5;
-    QTest::newRow("integer part with bare separator") << "en"
-                                                      << "5." << 5.0;
-    QTest::newRow("exponent") << "en"
-                              << "1E3" << 1000.0;
-    QTest::newRow("lower-case exponent with sign") << "en"
-                                                   << "25e-1" << 2.5;
-    QTest::newRow("exponent with plus") << "en"
-                                        << "1.5E+2" << 150.0;
-    QTest::newRow("group separator between digits") << "en"
-                                                    << "1,000" << 1000.0;
-    QTest::newRow("several group separators") << "en"
-                                              << "1,234,567.25" << 1234567.25;
-    QTest::newRow("group separator anywhere between digits") << "en"
-                                                             << "1,5" << 15.0;
-    QTest::newRow("leading zeros") << "en"
-                                   << "007" << 7.0;
-    QTest::newRow("zero forms: 0.0") << "en"
-                                     << "0.0" << 0.0;
-    QTest::newRow("zero forms: 0E5") << "en"
-                                     << "0E5" << 0.0;
-    QTest::newRow("nearest double of 0.1") << "en"
-                                           << "0.1" << 0.1;
-    QTest::newRow("largest double")
-        << "en"
-        << "1.7976931348623157E308" << std::numeric_limits<double>::max();
-    QTest::newRow("underflow is zero, not a failure") << "en"
-                                                      << "1E-400" << 0.0;
-    QTest::newRow("subnormal kept") << "en"
-                                    << "5E-324" << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("huge zero exponent") << "en"
-                                        << "0E999999999999" << 0.0;
+    // clang-format off
+    QTest::newRow("plain integer") << "en" << "1000" << 1000.0;
+    QTest::newRow("blanks around are skipped") << "en" << " 12.5 " << 12.5;
+    QTest::newRow("tabs around are skipped") << "en" << "\t7\t" << 7.0;
+    QTest::newRow("minus sign") << "en" << "-3" << -3.0;
+    QTest::newRow("plus sign") << "en" << "+7" << 7.0;
+    QTest::newRow("fraction without integer part") << "en" << ".5" << 0.5;
+    QTest::newRow("integer part with bare separator") << "en" << "5." << 5.0;
+    QTest::newRow("exponent") << "en" << "1E3" << 1000.0;
+    QTest::newRow("lower-case exponent with sign") << "en" << "25e-1" << 2.5;
+    QTest::newRow("exponent with plus") << "en" << "1.5E+2" << 150.0;
+    QTest::newRow("group separator between digits") << "en" << "1,000" << 1000.0;
+    QTest::newRow("several group separators") << "en" << "1,234,567.25" << 1234567.25;
+    QTest::newRow("group separator anywhere between digits") << "en" << "1,5" << 15.0;
+    QTest::newRow("leading zeros") << "en" << "007" << 7.0;
+    QTest::newRow("zero forms: 0.0") << "en" << "0.0" << 0.0;
+    QTest::newRow("zero forms: 0E5") << "en" << "0E5" << 0.0;
+    QTest::newRow("nearest double of 0.1") << "en" << "0.1" << 0.1;
+    QTest::newRow("largest double") << "en" << "1.7976931348623157E308" << std::numeric_limits<double>::max();
+    QTest::newRow("underflow is zero, not a failure") << "en" << "1E-400" << 0.0;
+    QTest::newRow("subnormal kept") << "en" << "5E-324" << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("huge zero exponent") << "en" << "0E999999999999" << 0.0;
     QTest::newRow("long digit string") << "en" << QString(400, u'0') + QStringLiteral("12") << 12.0;
+    // clang-format on
 
-    QTest::newRow("comma decimal") << "de"
-                                   << "1234,5" << 1234.5;
-    QTest::newRow("comma decimal with dot group") << "de"
-                                                  << "1.234,5" << 1234.5;
-    QTest::newRow("comma decimal, fraction only") << "de"
-                                                  << ",25" << 0.25;
-    QTest::newRow("comma decimal, dot is a group") << "de"
-                                                   << "1.000" << 1000.0;
-    QTest::newRow("comma decimal, dot between digits is a group") << "de"
-                                                                  << "1.5" << 15.0;
+    // clang-format off
+    QTest::newRow("comma decimal") << "de" << "1234,5" << 1234.5;
+    QTest::newRow("comma decimal with dot group") << "de" << "1.234,5" << 1234.5;
+    QTest::newRow("comma decimal, fraction only") << "de" << ",25" << 0.25;
+    QTest::newRow("comma decimal, dot is a group") << "de" << "1.000" << 1000.0;
+    QTest::newRow("comma decimal, dot between digits is a group") << "de" << "1.5" << 15.0;
+    // clang-format on
 }
 
 void TestTextRules::textToNumber() {
@@ -149,62 +126,38 @@ void TestTextRules::textToNumberRejects_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
 
-    QTest::newRow("empty") << "en"
-                           << "" << Outcome::Conversion;
-    QTest::newRow("blanks only") << "en"
-                                 << "   " << Outcome::Conversion;
-    QTest::newRow("letters") << "en"
-                             << "abc" << Outcome::Conversion;
-    QTest::newRow("trailing letters") << "en"
-                                      << "12abc" << Outcome::Conversion;
-    QTest::newRow("blank inside") << "en"
-                                  << "1 000" << Outcome::Conversion;
-    QTest::newRow("two decimal separators") << "en"
-                                            << "1.2.3" << Outcome::Conversion;
-    QTest::newRow("separator alone") << "en"
-                                     << "." << Outcome::Conversion;
-    QTest::newRow("sign alone") << "en"
-                                << "-" << Outcome::Conversion;
-    QTest::newRow("two signs") << "en"
-                               << "--1" << Outcome::Conversion;
-    QTest::newRow("exponent without digits") << "en"
-                                             << "1E" << Outcome::Conversion;
-    QTest::newRow("exponent without mantissa") << "en"
-                                               << "E5" << Outcome::Conversion;
-    QTest::newRow("group separator at the start") << "en"
-                                                  << ",100" << Outcome::Conversion;
-    QTest::newRow("group separator at the end") << "en"
-                                                << "100," << Outcome::Conversion;
-    QTest::newRow("doubled group separator") << "en"
-                                             << "1,,000" << Outcome::Conversion;
-    QTest::newRow("group separator in the fraction") << "en"
-                                                     << "1.000,5" << Outcome::Conversion;
-    QTest::newRow("infinity is no number") << "en"
-                                           << "inf" << Outcome::Conversion;
-    QTest::newRow("nan is no number") << "en"
-                                      << "nan" << Outcome::Conversion;
-    QTest::newRow("hexadecimal is not accepted") << "en"
-                                                 << "0x10" << Outcome::Conversion;
-    QTest::newRow("non-Latin digits")
-        << "en" << QString::fromUtf8("\u0661\u0662") << Outcome::Conversion;
-    QTest::newRow("full-width digits")
-        << "en" << QString::fromUtf8("\uff11") << Outcome::Conversion;
-    QTest::newRow("embedded NUL") << "en" << QStringView(u"1\0002", 3).toString()
-                                  << Outcome::Conversion;
-    QTest::newRow("beyond the largest double") << "en"
-                                               << "1E400" << Outcome::Overflow;
-    QTest::newRow("just beyond the largest double")
-        << "en"
-        << "1.7976931348623159E308" << Outcome::Overflow;
-    QTest::newRow("negative beyond the largest double") << "en"
-                                                        << "-1E309" << Outcome::Overflow;
-    QTest::newRow("enormous exponent") << "en"
-                                       << "1E99999999999999999999" << Outcome::Overflow;
+    // clang-format off
+    QTest::newRow("empty") << "en" << "" << Outcome::Conversion;
+    QTest::newRow("blanks only") << "en" << "   " << Outcome::Conversion;
+    QTest::newRow("letters") << "en" << "abc" << Outcome::Conversion;
+    QTest::newRow("trailing letters") << "en" << "12abc" << Outcome::Conversion;
+    QTest::newRow("blank inside") << "en" << "1 000" << Outcome::Conversion;
+    QTest::newRow("two decimal separators") << "en" << "1.2.3" << Outcome::Conversion;
+    QTest::newRow("separator alone") << "en" << "." << Outcome::Conversion;
+    QTest::newRow("sign alone") << "en" << "-" << Outcome::Conversion;
+    QTest::newRow("two signs") << "en" << "--1" << Outcome::Conversion;
+    QTest::newRow("exponent without digits") << "en" << "1E" << Outcome::Conversion;
+    QTest::newRow("exponent without mantissa") << "en" << "E5" << Outcome::Conversion;
+    QTest::newRow("group separator at the start") << "en" << ",100" << Outcome::Conversion;
+    QTest::newRow("group separator at the end") << "en" << "100," << Outcome::Conversion;
+    QTest::newRow("doubled group separator") << "en" << "1,,000" << Outcome::Conversion;
+    QTest::newRow("group separator in the fraction") << "en" << "1.000,5" << Outcome::Conversion;
+    QTest::newRow("infinity is no number") << "en" << "inf" << Outcome::Conversion;
+    QTest::newRow("nan is no number") << "en" << "nan" << Outcome::Conversion;
+    QTest::newRow("hexadecimal is not accepted") << "en" << "0x10" << Outcome::Conversion;
+    QTest::newRow("non-Latin digits") << "en" << QString::fromUtf8("\u0661\u0662") << Outcome::Conversion;
+    QTest::newRow("full-width digits") << "en" << QString::fromUtf8("\uff11") << Outcome::Conversion;
+    QTest::newRow("embedded NUL") << "en" << QStringView(u"1\0002", 3).toString() << Outcome::Conversion;
+    QTest::newRow("beyond the largest double") << "en" << "1E400" << Outcome::Overflow;
+    QTest::newRow("just beyond the largest double") << "en" << "1.7976931348623159E308" << Outcome::Overflow;
+    QTest::newRow("negative beyond the largest double") << "en" << "-1E309" << Outcome::Overflow;
+    QTest::newRow("enormous exponent") << "en" << "1E99999999999999999999" << Outcome::Overflow;
+    // clang-format on
 
-    QTest::newRow("dot decimal in a comma region") << "de"
-                                                   << ".5" << Outcome::Conversion;
-    QTest::newRow("two comma decimals") << "de"
-                                        << "1,2,3" << Outcome::Conversion;
+    // clang-format off
+    QTest::newRow("dot decimal in a comma region") << "de" << ".5" << Outcome::Conversion;
+    QTest::newRow("two comma decimals") << "de" << "1,2,3" << Outcome::Conversion;
+    // clang-format on
 }
 
 void TestTextRules::textToNumberRejects() {
@@ -219,6 +172,7 @@ void TestTextRules::numberToText_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
 
+    // clang-format off
     QTest::newRow("zakat of 1000") << "en" << 1000 * (2.5 / 100) << "25";
     QTest::newRow("one decimal") << "en" << 12.5 << "12.5";
     QTest::newRow("the rate") << "en" << 0.025 << "0.025";
@@ -236,15 +190,15 @@ void TestTextRules::numberToText_data() {
     QTest::newRow("negative zero") << "en" << -0.0 << "0";
     QTest::newRow("no group separators") << "en" << 1234567.0 << "1234567";
     QTest::newRow("zakat of 123.45") << "en" << 123.45 * 0.025 << "3.08625";
-    QTest::newRow("largest double rounds down, to read back")
-        << "en" << std::numeric_limits<double>::max() << "1.79769313486231E+308";
-    QTest::newRow("negative largest double too")
-        << "en" << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
-    QTest::newRow("smallest subnormal")
-        << "en" << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
+    QTest::newRow("largest double rounds down, to read back") << "en" << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("negative largest double too") << "en" << -std::numeric_limits<double>::max() << "-1.79769313486231E+308";
+    QTest::newRow("smallest subnormal") << "en" << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
+    // clang-format on
 
+    // clang-format off
     QTest::newRow("comma decimal") << "de" << 1234.5 << "1234,5";
     QTest::newRow("comma decimal in scientific") << "de" << 1.5e-7 << "1,5E-07";
+    // clang-format on
 }
 
 void TestTextRules::numberToText() {
@@ -283,6 +237,7 @@ void TestTextRules::textToInt32_data() {
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("expected");
 
+    // clang-format off
     QTest::newRow("whole") << "25" << Outcome::Ok << 25;
     QTest::newRow("half rounds to even below") << "12.5" << Outcome::Ok << 12;
     QTest::newRow("half rounds to even above") << "13.5" << Outcome::Ok << 14;
@@ -292,8 +247,7 @@ void TestTextRules::textToInt32_data() {
     QTest::newRow("small fraction") << "0.025" << Outcome::Ok << 0;
     QTest::newRow("largest") << "2147483647" << Outcome::Ok << 2147483647;
     QTest::newRow("smallest") << "-2147483648" << Outcome::Ok << int(-2147483648LL);
-    QTest::newRow("smallest after rounding")
-        << "-2147483648.5" << Outcome::Ok << int(-2147483648LL);
+    QTest::newRow("smallest after rounding") << "-2147483648.5" << Outcome::Ok << int(-2147483648LL);
     QTest::newRow("half above the largest") << "2147483647.5" << Outcome::Overflow << 0;
     QTest::newRow("one above the largest") << "2147483648" << Outcome::Overflow << 0;
     QTest::newRow("one below the smallest") << "-2147483649" << Outcome::Overflow << 0;
@@ -301,6 +255,7 @@ void TestTextRules::textToInt32_data() {
     QTest::newRow("empty") << "" << Outcome::Conversion << 0;
     QTest::newRow("not a number") << "12a" << Outcome::Conversion << 0;
     QTest::newRow("beyond the largest double") << "1E400" << Outcome::Overflow << 0;
+    // clang-format on
 }
 
 void TestTextRules::textToInt32() {
@@ -321,22 +276,16 @@ void TestTextRules::multiplyValues_data() {
     QTest::addColumn<QString>("expected");
 
     // first x 12 x 2.5/100 x last
-    QTest::newRow("text, whole, double") << "120"
-                                         << "1" << Outcome::Ok << "36";
-    QTest::newRow("small text") << "10"
-                                << "1" << Outcome::Ok << "3";
-    QTest::newRow("negative") << "-10"
-                              << "1" << Outcome::Ok << "-3";
-    QTest::newRow("text not a number") << "10"
-                                       << "abc" << Outcome::Conversion << "";
-    QTest::newRow("empty text") << ""
-                                << "1" << Outcome::Conversion << "";
-    QTest::newRow("text beyond a double") << "1E400"
-                                          << "1" << Outcome::Overflow << "";
-    QTest::newRow("product beyond a double") << "1E200"
-                                             << "1E200" << Outcome::Overflow << "";
-    QTest::newRow("zero absorbs a huge factor") << "0"
-                                                << "1E300" << Outcome::Ok << "0";
+    // clang-format off
+    QTest::newRow("text, whole, double") << "120" << "1" << Outcome::Ok << "36";
+    QTest::newRow("small text") << "10" << "1" << Outcome::Ok << "3";
+    QTest::newRow("negative") << "-10" << "1" << Outcome::Ok << "-3";
+    QTest::newRow("text not a number") << "10" << "abc" << Outcome::Conversion << "";
+    QTest::newRow("empty text") << "" << "1" << Outcome::Conversion << "";
+    QTest::newRow("text beyond a double") << "1E400" << "1" << Outcome::Overflow << "";
+    QTest::newRow("product beyond a double") << "1E200" << "1E200" << Outcome::Overflow << "";
+    QTest::newRow("zero absorbs a huge factor") << "0" << "1E300" << Outcome::Ok << "0";
+    // clang-format on
 }
 
 void TestTextRules::multiplyValues() {
@@ -358,18 +307,14 @@ void TestTextRules::sameText_data() {
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("same");
 
-    QTest::newRow("equal") << "Gram"
-                           << "Gram" << true;
-    QTest::newRow("case counts") << "Gram"
-                                 << "gram" << false;
-    QTest::newRow("both empty") << ""
-                                << "" << true;
-    QTest::newRow("leading blank counts") << "Ounce"
-                                          << " Ounce" << false;
-    QTest::newRow("trailing blank counts") << "Gram"
-                                           << "Gram " << false;
-    QTest::newRow("no locale folding")
-        << QString::fromUtf8("e\u0301") << QString::fromUtf8("\u00e9") << false;
+    // clang-format off
+    QTest::newRow("equal") << "Gram" << "Gram" << true;
+    QTest::newRow("case counts") << "Gram" << "gram" << false;
+    QTest::newRow("both empty") << "" << "" << true;
+    QTest::newRow("leading blank counts") << "Ounce" << " Ounce" << false;
+    QTest::newRow("trailing blank counts") << "Gram" << "Gram " << false;
+    QTest::newRow("no locale folding") << QString::fromUtf8("e\u0301") << QString::fromUtf8("\u00e9") << false;
+    // clang-format on
 }
 
 void TestTextRules::sameText() {
@@ -386,11 +331,13 @@ void TestTextRules::addInt32_data() {
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("expected");
 
+    // clang-format off
     QTest::newRow("mixed signs") << -5 << 3 << Outcome::Ok << -2;
     QTest::newRow("up to the largest") << 2147483646 << 1 << Outcome::Ok << 2147483647;
     QTest::newRow("past the largest") << 2147483647 << 1 << Outcome::Overflow << 0;
     QTest::newRow("past the smallest") << int(-2147483648LL) << -1 << Outcome::Overflow << 0;
     QTest::newRow("extremes cancel") << int(-2147483648LL) << 2147483647 << Outcome::Ok << -1;
+    // clang-format on
 }
 
 void TestTextRules::addInt32() {
