@@ -44,6 +44,9 @@ void applyIdentity() {
 
 int runApplication(int argc, char** argv) {
     prepareProcessEnvironment();
+    // Named before the application exists, so that nothing it creates on the
+    // way takes the name of the link it was started through.
+    QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
     QApplication application(argc, argv);
     applyIdentity();
     // The program decides itself when it ends: a failure report or prompt
