@@ -21,19 +21,18 @@ using namespace numeric;
 
 namespace {
 
-const Separators& region(std::uint8_t selector)
-{
+const Separators& region(std::uint8_t selector) {
     static const Separators regions[] = {
         Separators::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates)),
         Separators::fromLocale(QLocale(QLocale::German, QLocale::Germany)),
-        Separators::fromLocale(QLocale(QLocale::French, QLocale::France)), // narrow no-break space groups
+        Separators::fromLocale(
+            QLocale(QLocale::French, QLocale::France)), // narrow no-break space groups
         Separators::fromLocale(QLocale(QLocale::Arabic, QLocale::Egypt)),
     };
     return regions[selector % std::size(regions)];
 }
 
-[[noreturn]] void fail(const char* what, const QString& text)
-{
+[[noreturn]] void fail(const char* what, const QString& text) {
     std::fprintf(stderr, "%s: \"%s\"\n", what, qPrintable(text));
     std::abort();
 }
@@ -44,8 +43,7 @@ struct Reading {
     bool overflow = false;
 };
 
-Reading read(const QString& text, const Separators& sep)
-{
+Reading read(const QString& text, const Separators& sep) {
     try {
         return {TextToNumber(text, sep)};
     } catch (const OverflowFailure&) {
@@ -55,13 +53,11 @@ Reading read(const QString& text, const Separators& sep)
     }
 }
 
-std::optional<double> number(const QString& text, const Separators& sep)
-{
+std::optional<double> number(const QString& text, const Separators& sep) {
     return read(text, sep).value;
 }
 
-void checkReadsBack(double value, const Separators& sep)
-{
+void checkReadsBack(double value, const Separators& sep) {
     if (!std::isfinite(value))
         return;
     const QString text = NumberToText(value, sep);
@@ -72,8 +68,7 @@ void checkReadsBack(double value, const Separators& sep)
         fail("does not read back to the same 15 digits", text);
 }
 
-void checkInt32(const QString& text, const Separators& sep, const Reading& reading)
-{
+void checkInt32(const QString& text, const Separators& sep, const Reading& reading) {
     const std::optional<double>& value = reading.value;
     std::optional<std::int32_t> whole;
     bool overflow = false;
@@ -94,8 +89,7 @@ void checkInt32(const QString& text, const Separators& sep, const Reading& readi
         fail("TextToInt32 is not TextToNumber rounded half to even", text);
 }
 
-void checkProduct(const QString& a, const QString& b, const Separators& sep)
-{
+void checkProduct(const QString& a, const QString& b, const Separators& sep) {
     const std::optional<double> x = number(a, sep);
     const std::optional<double> y = number(b, sep);
     try {
@@ -113,12 +107,12 @@ void checkProduct(const QString& a, const QString& b, const Separators& sep)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
     const Separators& sep = region(data[0]);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
     const Reading reading = read(text, sep);
     if (reading.value) {
