@@ -117,6 +117,8 @@ void TestForm::lostFocusRunsOnceAfterTheFocusMoved_data() {
     QTest::newRow("click on another box") << "click" << QStringList{u"A left for B"_s};
     QTest::newRow("access key: LostFocus before Click")
         << "alt" << QStringList{u"A left for Go"_s, u"Go clicked"_s};
+    QTest::newRow("mouse on a button: LostFocus before Click")
+        << "button" << QStringList{u"A left for Go"_s, u"Go clicked"_s};
     QTest::newRow("click on a label moves nothing") << "label" << QStringList{};
 }
 
@@ -131,6 +133,8 @@ void TestForm::lostFocusRunsOnceAfterTheFocusMoved() {
         QTest::keyClick(&window, Qt::Key_Backtab, Qt::ShiftModifier);
     else if (how == u"click")
         QTest::mouseClick(&m_form->control(QStringLiteral("B")), Qt::LeftButton);
+    else if (how == u"button")
+        QTest::mouseClick(&m_form->control(u"Go"_s), Qt::LeftButton);
     else if (how == u"alt")
         QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
     else
