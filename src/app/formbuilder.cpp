@@ -37,12 +37,12 @@ void addFontSubstitutes() {
     Q_UNUSED(done);
 }
 
-QFont fontFor(const FontSpec& spec) {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.pointSize);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont fontFor(const ControlFont& wanted) {
+    QFont font(wanted.family);
+    font.setPointSizeF(wanted.pointSize);
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     return font;
 }
 

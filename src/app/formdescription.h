@@ -18,7 +18,7 @@ constexpr int twipsToPixels(int twips) {
 
 enum class ControlKind { Label, TextBox, ComboBox, CommandButton, WebBrowser };
 
-struct FontSpec {
+struct ControlFont {
     QString family;
     double pointSize = 0;
     bool bold = false;
@@ -42,7 +42,7 @@ struct ControlDescription {
     int width = 0;
     int height = 0;
     int tabIndex = 0;
-    std::optional<FontSpec> font = {};
+    std::optional<ControlFont> font = {};
     std::optional<Rgb> foreColor = {};
     QStringList items = {}; // list items of a combo box, in list order
 };

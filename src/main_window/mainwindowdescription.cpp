@@ -3,14 +3,14 @@
 namespace main_window {
 
 using app::ControlKind;
-using app::FontSpec;
+using app::ControlFont;
 using app::Rgb;
 
 namespace {
 
-const FontSpec F1{QStringLiteral("Monotype Corsiva"), 36, true, true, false};
-const FontSpec F2{QStringLiteral("Arial"), 20.25, true, true, true};
-const FontSpec F3{QStringLiteral("Verdana"), 11.25, true, false, false};
+const ControlFont F1{QStringLiteral("Monotype Corsiva"), 36, true, true, false};
+const ControlFont F2{QStringLiteral("Arial"), 20.25, true, true, true};
+const ControlFont F3{QStringLiteral("Verdana"), 11.25, true, false, false};
 const Rgb green{0, 192, 0};
 const Rgb orange{255, 128, 0};
 

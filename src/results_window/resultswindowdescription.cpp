@@ -10,7 +10,7 @@ app::FormDescription makeDescription() {
     const auto s = [](const char* text) {
         return QString::fromUtf8(text);
     };
-    const app::FontSpec F4{s("Verdana"), 14.25, true, false, false};
+    const app::ControlFont F4{s("Verdana"), 14.25, true, false, false};
     const app::Rgb red{255, 0, 0};
     app::FormDescription form;
     form.name = s("Form2");
