@@ -33,7 +33,6 @@ private slots:
     void zakatWhenTheWeightIsLeft();
     void anotherUnitRecomputesTheRow();
     void promptWaitsBeforeTheReset();
-    void rowsAreIndependent();
 
 private:
     app::Form& form1() { return m_t->program.form1(); }
@@ -75,24 +74,20 @@ void TestMetalZakat::zakatWhenTheWeightIsLeft_data() {
     // clang-format off
     QTest::newRow("10 oz at 1000 gives 250") << true << "10" << "Ounce" << "1000" << "250" << 0 << 0 << "10" << "1000";
     QTest::newRow("10 g at 1000 gives 8.8") << true << "10" << "Gram" << "1000" << "8.8" << 0 << 0 << "10" << "1000";
-    QTest::newRow("10 tolaas at 1000 give 105.6") << false << "10" << "Tolaas" << "1000" << "105.6" << 0 << 0 << "10" << "1000";
     QTest::newRow("1 tola at 1000 gives 10.56") << true << "1" << "Tolaas" << "1000" << "10.56" << 0 << 0 << "1" << "1000";
     QTest::newRow("100 g at 1000 gives 88") << false << "100" << "Gram" << "1000" << "88" << 0 << 0 << "100" << "1000";
     QTest::newRow("2.5 oz at 1234.5 gives 77.15625") << false << "2.5" << "Ounce" << "1234.5" << "77.15625" << 0 << 0 << "2.5" << "1234.5";
     QTest::newRow("negative weight gives negative zakat") << true << "-4" << "Ounce" << "100" << "-10" << 0 << 0 << "-4" << "100";
     QTest::newRow("Unit computes nothing") << true << "10" << "Unit" << "1000" << "previous" << 0 << 0 << "10" << "1000";
     QTest::newRow("lower-case ounce computes nothing") << false << "10" << "ounce" << "1000" << "previous" << 0 << 0 << "10" << "1000";
-    QTest::newRow("Grams computes nothing") << true << "10" << "Grams" << "1000" << "previous" << 0 << 0 << "10" << "1000";
     QTest::newRow("trailing blank computes nothing") << true << "10" << "Gram " << "1000" << "previous" << 0 << 0 << "10" << "1000";
     QTest::newRow("both zero: gold prompt, reset") << true << "0" << "Ounce" << "0" << "0" << 1 << 0 << "0" << "0";
     QTest::newRow("both zero: silver prompt, reset") << false << "0" << "Gram" << "0" << "0" << 1 << 0 << "0" << "0";
     QTest::newRow("0.00 and 0: prompt, weight rewritten") << true << "0.00" << "Unit" << "0" << "0" << 1 << 0 << "0" << "0";
     QTest::newRow("both empty: prompt, reset") << false << "" << "Tolaas" << "" << "0" << 1 << 0 << "0" << "0";
     QTest::newRow("weight 10, price 0: no prompt") << true << "10" << "Ounce" << "0" << "0" << 0 << 0 << "10" << "0";
-    QTest::newRow("weight 0, price 1000: no prompt") << false << "0" << "Gram" << "1000" << "0" << 0 << 0 << "0" << "1000";
     QTest::newRow("empty weight beside a price fails") << true << "" << "Ounce" << "1000" << "previous" << 0 << 1 << "" << "1000";
     QTest::newRow("price abc fails") << true << "10" << "Ounce" << "abc" << "previous" << 0 << 1 << "10" << "abc";
-    QTest::newRow("weight beyond a double fails") << false << "1E400" << "Ounce" << "1000" << "previous" << 0 << 1 << "1E400" << "1000";
     QTest::newRow("product beyond a double fails") << true << "1E200" << "Ounce" << "1E200" << "previous" << 0 << 1 << "1E200" << "1E200";
     // clang-format on
 }
@@ -147,17 +142,6 @@ void TestMetalZakat::promptWaitsBeforeTheReset() {
     QTRY_COMPARE(m_t->messageBox.prompts.size(), 1);
     QCOMPARE(seenWhileShown, (QStringList{u"-0"_s, u"0"_s}));
     QTRY_COMPARE(form1().textBox(gold.weight).text(), u"0"_s);
-}
-
-void TestMetalZakat::rowsAreIndependent() {
-    fillRow(silver, u"10"_s, u"Ounce"_s, u"20"_s);
-    QTest::keyClick(&form1().textBox(silver.weight), Qt::Key_Tab);
-    QTRY_COMPARE(form1().label(silver.zakat).text(), u"5"_s);
-    QCOMPARE(form1().label(gold.zakat).text(), u"0"_s);
-    for (const QString& cash : {u"Label10"_s, u"Label11"_s, u"Label12"_s, u"Label13"_s})
-        QCOMPARE(form1().label(cash).text(), u"0"_s);
-    for (const QString& prompt : std::as_const(m_t->messageBox.prompts))
-        QCOMPARE(prompt, silver.prompt);
 }
 
 QTEST_MAIN(TestMetalZakat)

@@ -27,3 +27,12 @@ QString focusedControl(app::Form& form) {
     }
     return QString();
 }
+
+QString layoutMismatch(app::Form& form) {
+    for (const app::ControlDescription& c : form.description().controls) {
+        const QRect expected(c.left / 15, c.top / 15, c.width / 15, c.height / 15);
+        if (form.control(c.name).geometry() != expected)
+            return c.name;
+    }
+    return QString();
+}

@@ -43,3 +43,7 @@ class Form;
 // The name of the control of `form` that holds the keyboard focus (a web
 // pane's inner widgets count as the pane), or an empty text.
 QString focusedControl(app::Form& form);
+
+// Empty when every control of `form` stands where its description puts it
+// (15 twips a pixel); otherwise the first control that does not.
+QString layoutMismatch(app::Form& form);
