@@ -6,14 +6,14 @@
 //   handlers      mean time of the handlers with the painting of what they
 //                 changed, against a bare setText and paint of the same label
 #include "app/application.h"
-#include "app/chartpane.h"
-#include "app/failurereport.h"
-#include "app/form.h"
-#include "app/messagebox.h"
+#include "app/modalfailurereport.h"
+#include "app/modalmessagebox.h"
 #include "app/program.h"
 #include "main_window/cashzakat.h"
 #include "main_window/metalzakat.h"
 #include "results_window/resultswindow.h"
+#include "windowing/chartpane.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,11 +62,11 @@ private:
     bool m_done = false;
 };
 
-class SilentBox : public app::MessageBox {
+class SilentBox : public windowing::MessageBox {
 public:
     void show(const QString&) override {}
 };
-class SilentReport : public app::FailureReport {
+class SilentReport : public windowing::FailureReport {
 public:
     void report(const QString&) override {}
 };
@@ -80,7 +80,7 @@ template <typename Fn> double meanMicroseconds(int rounds, Fn&& fn) {
 }
 
 int handlers(app::Program& program) {
-    app::Form& main = program.form1();
+    windowing::Form& main = program.form1();
     QWidget& window = main.window();
     QLineEdit& amount = main.textBox(QStringLiteral("Text1"));
     QLabel& cashZakat = main.label(QStringLiteral("Label10"));
@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
             int loaded = 0;
             for (const char* pane : {"WebBrowser1", "WebBrowser2"}) {
                 auto& chart = program.form1().chartPane(QString::fromLatin1(pane));
-                QObject::connect(&chart, &app::ChartPane::loadFinished, &chart, [&loaded] {
+                QObject::connect(&chart, &windowing::ChartPane::loadFinished, &chart, [&loaded] {
                     if (++loaded == 2)
                         report("pages");
                 });

@@ -1,8 +1,8 @@
 #include "app/application.h"
 
-#include "app/failurereport.h"
 #include "app/identity.h"
-#include "app/messagebox.h"
+#include "app/modalfailurereport.h"
+#include "app/modalmessagebox.h"
 #include "app/program.h"
 
 #include <QApplication>

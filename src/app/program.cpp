@@ -1,15 +1,15 @@
 #include "app/program.h"
 
-#include "app/form.h"
 #include "main_window/mainwindow.h"
 #include "results_window/resultswindow.h"
+#include "windowing/form.h"
 
 #include <QCoreApplication>
 
 namespace app {
 
-Program::Program(MessageBox& messageBox, FailureReport& failureReport, std::function<void()> quit,
-                 QObject* parent)
+Program::Program(windowing::MessageBox& messageBox, windowing::FailureReport& failureReport,
+                 std::function<void()> quit, QObject* parent)
     : QObject(parent)
     , m_messageBox(messageBox)
     , m_handlers(failureReport)
@@ -21,30 +21,30 @@ void Program::start() {
     form1().show();
 }
 
-Form& Program::form1() {
+windowing::Form& Program::form1() {
     if (!m_form1) {
-        m_form1 = std::make_unique<Form>(main_window::definition(*this), m_handlers);
-        connect(m_form1.get(), &Form::closedByUser, this, &Program::windowClosed);
+        m_form1 = std::make_unique<windowing::Form>(main_window::definition(*this), m_handlers);
+        connect(m_form1.get(), &windowing::Form::closedByUser, this, &Program::windowClosed);
     }
     return *m_form1;
 }
 
-Form& Program::form2() {
+windowing::Form& Program::form2() {
     if (!m_form2) {
-        m_form2 = std::make_unique<Form>(results_window::definition(*this), m_handlers);
-        connect(m_form2.get(), &Form::closedByUser, this, &Program::windowClosed);
+        m_form2 = std::make_unique<windowing::Form>(results_window::definition(*this), m_handlers);
+        connect(m_form2.get(), &windowing::Form::closedByUser, this, &Program::windowClosed);
     }
     return *m_form2;
 }
 
 void Program::windowClosed() {
     for (const auto* form : {m_form1.get(), m_form2.get()}) {
-        if (form && form->state() == Form::State::Shown)
+        if (form && form->state() == windowing::Form::State::Shown)
             return;
     }
     // No window left on screen: a main window that the results window loaded
     // only to read it must not keep the program running invisibly.
-    for (Form* form : {m_form1.get(), m_form2.get()}) {
+    for (windowing::Form* form : {m_form1.get(), m_form2.get()}) {
         if (form)
             form->unload();
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/handlerqueue.h"
-#include "app/shell.h"
+#include "windowing/handlerqueue.h"
+#include "windowing/shell.h"
 
 #include <QObject>
 
@@ -10,25 +10,23 @@
 
 namespace app {
 
-class FailureReport;
-
 // The running program: the two global window instances, the handler queue,
 // and the rule that the program ends when its last visible window closes.
-class Program : public QObject, public Shell {
+class Program : public QObject, public windowing::Shell {
     Q_OBJECT
 
 public:
-    Program(MessageBox& messageBox, FailureReport& failureReport, std::function<void()> quit = {},
-            QObject* parent = nullptr);
+    Program(windowing::MessageBox& messageBox, windowing::FailureReport& failureReport,
+            std::function<void()> quit = {}, QObject* parent = nullptr);
     ~Program() override;
 
     // Loads the main window (running its Form_Load while hidden), then shows it.
     void start();
 
-    Form& form1() override;
-    Form& form2() override;
-    MessageBox& messageBox() override { return m_messageBox; }
-    HandlerQueue& handlers() { return m_handlers; }
+    windowing::Form& form1() override;
+    windowing::Form& form2() override;
+    windowing::MessageBox& messageBox() override { return m_messageBox; }
+    windowing::HandlerQueue& handlers() { return m_handlers; }
 
     bool hasForm1() const { return m_form1 != nullptr; }
     bool hasForm2() const { return m_form2 != nullptr; }
@@ -36,11 +34,11 @@ public:
 private:
     void windowClosed();
 
-    MessageBox& m_messageBox;
-    HandlerQueue m_handlers;
+    windowing::MessageBox& m_messageBox;
+    windowing::HandlerQueue m_handlers;
     std::function<void()> m_quit;
-    std::unique_ptr<Form> m_form1;
-    std::unique_ptr<Form> m_form2;
+    std::unique_ptr<windowing::Form> m_form1;
+    std::unique_ptr<windowing::Form> m_form2;
 };
 
 } // namespace app

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "app/form.h"
+#include "windowing/form.h"
 
-namespace app {
+namespace windowing {
 class Shell;
 }
 
 // The main calculator window: its description and its thirteen handlers.
 namespace main_window {
 
-const app::FormDescription& description();
-app::FormDefinition definition(app::Shell& shell);
+const windowing::FormDescription& description();
+windowing::FormDefinition definition(windowing::Shell& shell);
 
 // Points the chart panes at the pages beside the executable and writes "0"
 // into every input box and zakat label.
-void Form_Load(app::Form& form);
+void Form_Load(windowing::Form& form);
 
 // "&Clear All": "0" into every input box and zakat label; units, panes and
 // the results window are left alone.
-void ClearAll(app::Form& form);
+void ClearAll(windowing::Form& form);
 
 } // namespace main_window

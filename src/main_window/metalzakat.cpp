@@ -1,8 +1,8 @@
 #include "main_window/metalzakat.h"
 
-#include "app/messagebox.h"
 #include "main_window/zakatrate.h"
 #include "numeric/textrules.h"
+#include "windowing/messagebox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,7 +30,7 @@ bool needsPrice(const QString& weight, const QString& price) {
 
 } // namespace
 
-void UpdateMetalZakat(const MetalRow& row, app::MessageBox& messageBox) {
+void UpdateMetalZakat(const MetalRow& row, windowing::MessageBox& messageBox) {
     if (needsPrice(row.weight.text(), row.price.text())) {
         messageBox.show(row.pricePrompt);
         row.weight.setText(Int32ToText(0));

@@ -6,7 +6,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-namespace app {
+namespace windowing {
 class MessageBox;
 }
 
@@ -26,6 +26,6 @@ struct MetalRow {
 // reset the row to "0". The weight is brought to ounces by its unit and
 // multiplied by the price per ounce and the rate; a unit that is none of
 // "Ounce", "Tolaas", "Gram" (exactly) leaves the zakat label as it is.
-void UpdateMetalZakat(const MetalRow& row, app::MessageBox& messageBox);
+void UpdateMetalZakat(const MetalRow& row, windowing::MessageBox& messageBox);
 
 } // namespace main_window

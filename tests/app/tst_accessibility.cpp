@@ -1,7 +1,7 @@
-#include "app/failurereport.h"
-#include "app/form.h"
-#include "app/messagebox.h"
+#include "app/modalfailurereport.h"
+#include "app/modalmessagebox.h"
 #include "recorders.h"
+#include "windowing/form.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -83,7 +83,7 @@ void TestAccessibility::controlsAreNamed() {
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, description);
-    app::Form& form = inMain ? m_t->program.form1() : m_t->program.form2();
+    windowing::Form& form = inMain ? m_t->program.form1() : m_t->program.form2();
     QWidget& widget = form.control(control);
     QCOMPARE(accessibleText(widget, QAccessible::Name), name);
     QCOMPARE(accessibleText(widget, QAccessible::Description), description);

@@ -1,6 +1,6 @@
 #include "app/application.h"
-#include "app/form.h"
 #include "recorders.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using State = app::Form::State;
+using State = windowing::Form::State;
 
 class TestProgram : public QObject {
     Q_OBJECT
@@ -28,8 +28,8 @@ private slots:
     void lastVisibleWindowEndsTheProgram();
 
 private:
-    app::Form& form1() { return m_t->program.form1(); }
-    app::Form& form2() { return m_t->program.form2(); }
+    windowing::Form& form1() { return m_t->program.form1(); }
+    windowing::Form& form2() { return m_t->program.form2(); }
     void pressCalculateOnMain() {
         QTest::mouseClick(&form1().button(u"Command2"_s), Qt::LeftButton);
     }

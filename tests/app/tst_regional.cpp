@@ -1,9 +1,9 @@
 // The whole main-window flow with a comma as decimal separator. ctest runs
 // this with LC_ALL=de_DE.UTF-8, as a German user's session would have it.
-#include "app/form.h"
 #include "numeric/separators.h"
 #include "recorders.h"
 #include "useractions.h"
+#include "windowing/form.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,7 +26,7 @@ private slots:
     void goldRowAndResults();
 
 private:
-    app::Form& form1() { return m_t->program.form1(); }
+    windowing::Form& form1() { return m_t->program.form1(); }
     std::unique_ptr<ProgramUnderTest> m_t;
 };
 
@@ -82,8 +82,8 @@ void TestRegional::goldRowAndResults() {
     QTRY_COMPARE(form1().label(u"Label10"_s).text(), u"30,8625"_s);
 
     QTest::mouseClick(&form1().button(u"Command2"_s), Qt::LeftButton);
-    app::Form& results = m_t->program.form2();
-    QTRY_COMPARE(results.state(), app::Form::State::Shown);
+    windowing::Form& results = m_t->program.form2();
+    QTRY_COMPARE(results.state(), windowing::Form::State::Shown);
     QVERIFY(chooseItem(results.comboBox(u"Combo1"_s), u"Rs. Pakistan"_s));
     QTest::mouseClick(&results.button(u"Command1"_s), Qt::LeftButton);
     // 31 + 77 = 108 dollars, times 57.5297.

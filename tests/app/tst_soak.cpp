@@ -5,10 +5,10 @@
 // window held at its last "Calculate".
 //   ALTAVESH_SOAK_ACTIONS (default 1500) and ALTAVESH_SOAK_SEED (default
 //   fixed) set the length and the walk; scripts/soak.sh runs long walks.
-#include "app/form.h"
 #include "numeric/textrules.h"
 #include "recorders.h"
 #include "useractions.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,7 +23,7 @@
 #include <optional>
 
 using namespace Qt::StringLiterals;
-using State = app::Form::State;
+using State = windowing::Form::State;
 
 namespace {
 
@@ -148,7 +148,7 @@ QString TestSoak::randomText() {
 QString TestSoak::act() {
     QString did = u"nothing"_s;
     app::Program& program = m_t->program;
-    app::Form& main = program.form1();
+    windowing::Form& main = program.form1();
     const bool mainShown = main.state() == State::Shown;
     const bool resultsShown = program.hasForm2() && program.form2().state() == State::Shown;
     const int choice = m_rng.bounded(100);
@@ -191,7 +191,7 @@ QString TestSoak::act() {
             m_results = {QString(), QString(), QString(), QString()};
         did = u"C&alculate"_s;
     } else if (resultsShown && choice < 93) { // a currency, then "Calculate"
-        app::Form& results = program.form2();
+        windowing::Form& results = program.form2();
         QComboBox& combo = results.comboBox(u"Combo1"_s);
         QTest::mouseClick(combo.lineEdit(), Qt::LeftButton);
         QTest::keyClick(combo.lineEdit(), Qt::Key_A, Qt::ControlModifier);
@@ -228,7 +228,7 @@ QString TestSoak::act() {
 }
 
 ExpectedResults TestSoak::expectResults() {
-    app::Form& main = m_t->program.form1();
+    windowing::Form& main = m_t->program.form1();
     ExpectedResults r;
     // A main window that is not loaded is loaded afresh by the calculation,
     // with Form_Load's values.
@@ -276,7 +276,7 @@ ExpectedResults TestSoak::expectResults() {
 void TestSoak::check(int step, const QString& action) {
     const QString where = u"step %1 (%2)"_s.arg(step).arg(action);
     app::Program& program = m_t->program;
-    app::Form& main = program.form1();
+    windowing::Form& main = program.form1();
     if (main.isLoaded()) {
         for (const QString& box : inputs) {
             const QString shown = main.textBox(box).text();

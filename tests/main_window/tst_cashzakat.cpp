@@ -1,6 +1,6 @@
-#include "app/form.h"
 #include "recorders.h"
 #include "useractions.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,7 +30,7 @@ private slots:
     void aRowChangesOnlyItsOwnLabel();
 
 private:
-    app::Form& form1() { return m_t->program.form1(); }
+    windowing::Form& form1() { return m_t->program.form1(); }
     QLineEdit& box(int row) { return form1().textBox(str(amountBoxes[row])); }
     QLabel& zakat(int row) { return form1().label(str(zakatLabels[row])); }
 
@@ -93,7 +93,7 @@ void TestCashZakat::zakatShownWhenTheBoxIsLeft() {
     QTRY_COMPARE(box(row).text(), boxAfter);
     QCOMPARE(m_t->messageBox.prompts, QStringList{});
     QCOMPARE(m_t->quitCount, 0);
-    QCOMPARE(form1().state(), app::Form::State::Shown);
+    QCOMPARE(form1().state(), windowing::Form::State::Shown);
 }
 
 void TestCashZakat::aRowChangesOnlyItsOwnLabel() {

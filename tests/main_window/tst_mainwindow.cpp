@@ -1,6 +1,6 @@
-#include "app/chartpane.h"
-#include "app/form.h"
 #include "recorders.h"
+#include "windowing/chartpane.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,7 +27,7 @@ private slots:
     void panesShowThePagesBesideTheProgram();
 
 private:
-    app::Form& form1() { return m_t->program.form1(); }
+    windowing::Form& form1() { return m_t->program.form1(); }
     std::unique_ptr<ProgramUnderTest> m_t;
 };
 
@@ -150,7 +150,7 @@ void TestMainWindow::accessKeysLeaveTheBoxFirst() {
     QTest::keyClick(&text2, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(&text2, u"2000"_s);
     QTest::keyClick(&text2, Qt::Key_A, Qt::AltModifier); // "C&alculate"
-    QTRY_COMPARE(m_t->program.form2().state(), app::Form::State::Shown);
+    QTRY_COMPARE(m_t->program.form2().state(), windowing::Form::State::Shown);
     QCOMPARE(form1().label(u"Label11"_s).text(), u"50"_s);
 }
 
@@ -182,8 +182,8 @@ void TestMainWindow::clearAllResetsInputsOnly() {
 
 void TestMainWindow::panesShowThePagesBesideTheProgram() {
     const QString folder = QCoreApplication::applicationDirPath();
-    app::ChartPane& silver = form1().chartPane(u"WebBrowser1"_s);
-    app::ChartPane& gold = form1().chartPane(u"WebBrowser2"_s);
+    windowing::ChartPane& silver = form1().chartPane(u"WebBrowser1"_s);
+    windowing::ChartPane& gold = form1().chartPane(u"WebBrowser2"_s);
     QCOMPARE(silver.location(), QUrl::fromLocalFile(folder + u"/silver.html"_s));
     QCOMPARE(gold.location(), QUrl::fromLocalFile(folder + u"/gold.html"_s));
 

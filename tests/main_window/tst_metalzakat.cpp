@@ -1,6 +1,6 @@
-#include "app/form.h"
 #include "recorders.h"
 #include "useractions.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,7 +35,7 @@ private slots:
     void promptWaitsBeforeTheReset();
 
 private:
-    app::Form& form1() { return m_t->program.form1(); }
+    windowing::Form& form1() { return m_t->program.form1(); }
     void fillRow(const Row& row, const QString& weight, const QString& unit, const QString& price);
 
     std::unique_ptr<ProgramUnderTest> m_t;

@@ -1,6 +1,6 @@
-#include "app/form.h"
 #include "recorders.h"
 #include "useractions.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,8 +27,8 @@ private slots:
     void resultsFollowOnlyCalculate();
 
 private:
-    app::Form& form1() { return m_t->program.form1(); }
-    app::Form& form2() { return m_t->program.form2(); }
+    windowing::Form& form1() { return m_t->program.form1(); }
+    windowing::Form& form2() { return m_t->program.form2(); }
     void typeAndLeave(const QString& box, const QString& text);
     void openResults();
     void calculateIn(const QString& currency);
@@ -56,7 +56,7 @@ void TestResultsWindow::typeAndLeave(const QString& box, const QString& text) {
 
 void TestResultsWindow::openResults() {
     QTest::mouseClick(&form1().button(u"Command2"_s), Qt::LeftButton);
-    QTRY_COMPARE(form2().state(), app::Form::State::Shown);
+    QTRY_COMPARE(form2().state(), windowing::Form::State::Shown);
     QVERIFY(QTest::qWaitForWindowActive(&form2().window()));
 }
 

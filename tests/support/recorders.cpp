@@ -16,11 +16,11 @@ const bool environmentPrepared = [] {
 }();
 } // namespace
 
-#include "app/form.h"
+#include "windowing/form.h"
 
 #include <QApplication>
 
-QString focusedControl(app::Form& form) {
+QString focusedControl(windowing::Form& form) {
     for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
         if (w->parentWidget() == &form.window() && form.description().control(w->objectName()))
             return w->objectName();
@@ -28,8 +28,8 @@ QString focusedControl(app::Form& form) {
     return QString();
 }
 
-QString layoutMismatch(app::Form& form) {
-    for (const app::ControlDescription& c : form.description().controls) {
+QString layoutMismatch(windowing::Form& form) {
+    for (const windowing::ControlDescription& c : form.description().controls) {
         const QRect expected(c.left / 15, c.top / 15, c.width / 15, c.height / 15);
         if (form.control(c.name).geometry() != expected)
             return c.name;

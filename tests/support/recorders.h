@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/failurereport.h"
-#include "app/messagebox.h"
 #include "app/program.h"
+#include "windowing/failurereport.h"
+#include "windowing/messagebox.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@
 
 // Stands in for the message box: records every prompt and answers OK at once,
 // after running `whileShown` (for tests that act while a prompt is open).
-class RecordingMessageBox : public app::MessageBox {
+class RecordingMessageBox : public windowing::MessageBox {
 public:
     void show(const QString& prompt) override;
 
@@ -18,7 +18,7 @@ public:
     std::function<void()> whileShown;
 };
 
-class RecordingFailureReport : public app::FailureReport {
+class RecordingFailureReport : public windowing::FailureReport {
 public:
     void report(const QString& whatFailed) override { failures.append(whatFailed); }
 
@@ -36,14 +36,14 @@ struct ProgramUnderTest {
                          }};
 };
 
-namespace app {
+namespace windowing {
 class Form;
 }
 
 // The name of the control of `form` that holds the keyboard focus (a web
 // pane's inner widgets count as the pane), or an empty text.
-QString focusedControl(app::Form& form);
+QString focusedControl(windowing::Form& form);
 
 // Empty when every control of `form` stands where its description puts it
 // (15 twips a pixel); otherwise the first control that does not.
-QString layoutMismatch(app::Form& form);
+QString layoutMismatch(windowing::Form& form);

@@ -1,7 +1,7 @@
-#include "app/form.h"
-#include "app/handlerqueue.h"
 #include "numeric/failures.h"
 #include "recorders.h"
+#include "windowing/form.h"
+#include "windowing/handlerqueue.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,14 +11,14 @@
 #include <QTest>
 #include <QTimer>
 
-using app::ControlKind;
+using windowing::ControlKind;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const app::FormDescription& testDescription() {
-    static const app::FormDescription form = [] {
-        app::FormDescription d;
+const windowing::FormDescription& testDescription() {
+    static const windowing::FormDescription form = [] {
+        windowing::FormDescription d;
         d.name = QStringLiteral("TestForm");
         d.caption = QStringLiteral("Test");
         d.clientWidth = 4500;
@@ -60,8 +60,8 @@ private:
     QString focusedName() const;
 
     std::unique_ptr<RecordingFailureReport> m_report;
-    std::unique_ptr<app::HandlerQueue> m_queue;
-    std::unique_ptr<app::Form> m_form;
+    std::unique_ptr<windowing::HandlerQueue> m_queue;
+    std::unique_ptr<windowing::Form> m_form;
     QStringList m_log;
     int m_loads = 0;
     std::function<void()> m_onLostFocusA;
@@ -72,14 +72,14 @@ void TestForm::init() {
     m_loads = 0;
     m_onLostFocusA = {};
     m_report = std::make_unique<RecordingFailureReport>();
-    m_queue = std::make_unique<app::HandlerQueue>(*m_report);
-    app::FormDefinition definition;
+    m_queue = std::make_unique<windowing::HandlerQueue>(*m_report);
+    windowing::FormDefinition definition;
     definition.description = &testDescription();
-    definition.load = [this](app::Form& form) {
+    definition.load = [this](windowing::Form& form) {
         ++m_loads;
         form.textBox(QStringLiteral("A")).setText(QStringLiteral("loaded"));
     };
-    definition.wire = [this](app::Form& form) {
+    definition.wire = [this](windowing::Form& form) {
         form.onLostFocus(QStringLiteral("A"), [this] {
             m_log.append(QStringLiteral("A left for ") + focusedName());
             if (m_onLostFocusA)
@@ -88,7 +88,7 @@ void TestForm::init() {
         form.onLostFocus(QStringLiteral("B"), [this] { m_log.append(QStringLiteral("B left")); });
         form.onClick(QStringLiteral("Go"), [this] { m_log.append(QStringLiteral("Go clicked")); });
     };
-    m_form = std::make_unique<app::Form>(definition, *m_queue);
+    m_form = std::make_unique<windowing::Form>(definition, *m_queue);
 }
 
 void TestForm::cleanup() {
@@ -200,7 +200,7 @@ void TestForm::noHandlerRunsOnAnUnloadedWindow() {
     m_form->unload();
     QTest::qWait(50);
     QCOMPARE(m_log, QStringList{});
-    QCOMPARE(m_form->state(), app::Form::State::NotLoaded);
+    QCOMPARE(m_form->state(), windowing::Form::State::NotLoaded);
 }
 
 void TestForm::handlersAreNotReentered() {
@@ -218,18 +218,18 @@ void TestForm::handlersAreNotReentered() {
 }
 
 void TestForm::formStatesAndLoadOnAccess() {
-    QCOMPARE(m_form->state(), app::Form::State::NotLoaded);
+    QCOMPARE(m_form->state(), windowing::Form::State::NotLoaded);
     QCOMPARE(m_form->textBox(QStringLiteral("A")).text(), QStringLiteral("loaded"));
-    QCOMPARE(m_form->state(), app::Form::State::LoadedHidden);
+    QCOMPARE(m_form->state(), windowing::Form::State::LoadedHidden);
     QCOMPARE(m_loads, 1);
 
     m_form->show();
-    QCOMPARE(m_form->state(), app::Form::State::Shown);
+    QCOMPARE(m_form->state(), windowing::Form::State::Shown);
     QCOMPARE(m_form->label(QStringLiteral("L")).text(), QStringLiteral("x & y"));
     m_form->textBox(QStringLiteral("B")).setText(QStringLiteral("typed"));
 
     QVERIFY(m_form->window().close());
-    QCOMPARE(m_form->state(), app::Form::State::NotLoaded);
+    QCOMPARE(m_form->state(), windowing::Form::State::NotLoaded);
     QCOMPARE(m_form->textBox(QStringLiteral("B")).text(), QString()); // loaded afresh
     QCOMPARE(m_loads, 2);
 }

@@ -1,6 +1,6 @@
-#include "app/formbuilder.h"
+#include "windowing/formbuilder.h"
 
-#include "app/chartpane.h"
+#include "windowing/chartpane.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <climits>
 
-namespace app {
+namespace windowing {
 namespace {
 
 QRect pixels(int left, int top, int width, int height) {
@@ -146,4 +146,4 @@ BuiltForm buildForm(const FormDescription& description, QWidget& window) {
     return built;
 }
 
-} // namespace app
+} // namespace windowing

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace app {
+namespace windowing {
 
 class Form;
 class MessageBox;
@@ -18,4 +18,4 @@ protected:
     ~Shell() = default;
 };
 
-} // namespace app
+} // namespace windowing

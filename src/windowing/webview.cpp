@@ -1,9 +1,9 @@
-#include "app/webview.h"
+#include "windowing/webview.h"
 
 #include <QCoreApplication>
 #include <QPluginLoader>
 
-namespace app {
+namespace windowing {
 
 WebViewBackend* webViewBackend() {
     static WebViewBackend* const backend = [] {
@@ -17,4 +17,4 @@ WebViewBackend* webViewBackend() {
     return backend;
 }
 
-} // namespace app
+} // namespace windowing

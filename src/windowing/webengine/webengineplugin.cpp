@@ -1,15 +1,15 @@
 // The chart panes' browser: Qt WebEngine views, loaded by the program at run
-// time (see app/webview.h).
-#include "app/webview.h"
+// time (see windowing/webview.h).
+#include "windowing/webview.h"
 
 #include <QWebEngineView>
 
-namespace app {
+namespace windowing {
 
 class WebEnginePlugin : public QObject, public WebViewBackend {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID AlTaveshWebViewBackend_iid)
-    Q_INTERFACES(app::WebViewBackend)
+    Q_INTERFACES(windowing::WebViewBackend)
 
 public:
     QWidget* createView(QWidget* parent) override { return new QWebEngineView(parent); }
@@ -31,6 +31,6 @@ private:
     }
 };
 
-} // namespace app
+} // namespace windowing
 
 #include "webengineplugin.moc"

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace windowing {
 
 // Where every failure that no handler catches ends: the user is told what
 // failed, and the program goes on with everything as the handler left it.
@@ -12,9 +12,4 @@ public:
     virtual void report(const QString& whatFailed) = 0;
 };
 
-class ModalFailureReport final : public FailureReport {
-public:
-    void report(const QString& whatFailed) override;
-};
-
-} // namespace app
+} // namespace windowing

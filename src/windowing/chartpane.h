@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <QWidget>
 
-namespace app {
+namespace windowing {
 
 // An embedded browser pane. The web view itself is made only once the pane
 // has been painted and its window activated: starting Qt WebEngine costs far
@@ -39,4 +39,4 @@ private:
     bool m_viewScheduled = false;
 };
 
-} // namespace app
+} // namespace windowing

@@ -1,4 +1,4 @@
-#include "app/messagebox.h"
+#include "app/modalmessagebox.h"
 
 #include "app/identity.h"
 

@@ -5,7 +5,7 @@
 #include <deque>
 #include <functional>
 
-namespace app {
+namespace windowing {
 
 class FailureReport;
 
@@ -40,4 +40,4 @@ private:
     bool m_drainScheduled = false;
 };
 
-} // namespace app
+} // namespace windowing

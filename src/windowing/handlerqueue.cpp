@@ -1,11 +1,11 @@
-#include "app/handlerqueue.h"
+#include "windowing/handlerqueue.h"
 
-#include "app/failurereport.h"
 #include "numeric/failures.h"
+#include "windowing/failurereport.h"
 
 #include <QTimer>
 
-namespace app {
+namespace windowing {
 
 HandlerQueue::HandlerQueue(FailureReport& report, QObject* parent)
     : QObject(parent)
@@ -62,4 +62,4 @@ void HandlerQueue::invoke(const std::function<void()>& handler) {
     }
 }
 
-} // namespace app
+} // namespace windowing

@@ -1,7 +1,7 @@
-#include "app/form.h"
+#include "windowing/form.h"
 
-#include "app/chartpane.h"
-#include "app/handlerqueue.h"
+#include "windowing/chartpane.h"
+#include "windowing/handlerqueue.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace app {
+namespace windowing {
 
 FormWindow::FormWindow() {
     setAttribute(Qt::WA_DeleteOnClose, false); // the Form decides when to delete
@@ -45,10 +45,10 @@ QWidget& Form::window() {
     return *m_window;
 }
 
-QWidget& Form::control(const QString& name) {
+QWidget& Form::control(QAnyStringView name) {
     window();
-    QWidget* widget = m_built.controls.value(name);
-    Q_ASSERT_X(widget, "Form::control", qPrintable(name));
+    QWidget* widget = m_built.controls.value(name.toString());
+    Q_ASSERT_X(widget, "Form::control", qPrintable(name.toString()));
     return *widget;
 }
 
@@ -58,19 +58,19 @@ template <typename T> static T& as(QWidget& widget) {
     return *typed;
 }
 
-QLineEdit& Form::textBox(const QString& name) {
+QLineEdit& Form::textBox(QAnyStringView name) {
     return as<QLineEdit>(control(name));
 }
-QLabel& Form::label(const QString& name) {
+QLabel& Form::label(QAnyStringView name) {
     return as<QLabel>(control(name));
 }
-QComboBox& Form::comboBox(const QString& name) {
+QComboBox& Form::comboBox(QAnyStringView name) {
     return as<QComboBox>(control(name));
 }
-QPushButton& Form::button(const QString& name) {
+QPushButton& Form::button(QAnyStringView name) {
     return as<QPushButton>(control(name));
 }
-ChartPane& Form::chartPane(const QString& name) {
+ChartPane& Form::chartPane(QAnyStringView name) {
     return as<ChartPane>(control(name));
 }
 
@@ -138,11 +138,11 @@ void Form::unload() {
     old->deleteLater();
 }
 
-void Form::onLostFocus(const QString& controlName, std::function<void()> handler) {
+void Form::onLostFocus(QAnyStringView controlName, std::function<void()> handler) {
     m_lostFocus.insert(&control(controlName), std::move(handler));
 }
 
-void Form::onClick(const QString& controlName, std::function<void()> handler) {
+void Form::onClick(QAnyStringView controlName, std::function<void()> handler) {
     connect(&button(controlName), &QPushButton::clicked, m_window,
             [this, run = guarded(std::move(handler))] { m_handlers.runNow(run); });
 }
@@ -190,4 +190,4 @@ std::function<void()> Form::guarded(std::function<void()> handler) const {
     };
 }
 
-} // namespace app
+} // namespace windowing

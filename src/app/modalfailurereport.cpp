@@ -1,4 +1,4 @@
-#include "app/failurereport.h"
+#include "app/modalfailurereport.h"
 
 #include "app/identity.h"
 

@@ -1,8 +1,8 @@
-#include "app/formdescription.h"
+#include "windowing/formdescription.h"
 
 #include <algorithm>
 
-namespace app {
+namespace windowing {
 
 const ControlDescription* FormDescription::control(const QString& controlName) const {
     const auto it =
@@ -11,4 +11,4 @@ const ControlDescription* FormDescription::control(const QString& controlName) c
     return it == controls.end() ? nullptr : &*it;
 }
 
-} // namespace app
+} // namespace windowing

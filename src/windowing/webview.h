@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace app {
+namespace windowing {
 
 // The embedded browser behind the chart panes. Qt WebEngine lives in a
 // plugin beside the executable and is loaded only when the first pane is
@@ -28,7 +28,7 @@ public:
 // missing or cannot be loaded (the panes then stay empty).
 WebViewBackend* webViewBackend();
 
-} // namespace app
+} // namespace windowing
 
 #define AlTaveshWebViewBackend_iid "org.altavesh.ZakatCalculator.WebViewBackend/1.0"
-Q_DECLARE_INTERFACE(app::WebViewBackend, AlTaveshWebViewBackend_iid)
+Q_DECLARE_INTERFACE(windowing::WebViewBackend, AlTaveshWebViewBackend_iid)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/formdescription.h"
+#include "windowing/formdescription.h"
 
 #include <QFont>
 #include <QHash>
@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace app {
+namespace windowing {
 
 struct BuiltForm {
     QHash<QString, QWidget*> controls;
@@ -23,4 +23,4 @@ BuiltForm buildForm(const FormDescription& description, QWidget& window);
 // The font of controls that have none of their own.
 QFont defaultControlFont();
 
-} // namespace app
+} // namespace windowing

@@ -1,6 +1,6 @@
-#include "app/chartpane.h"
+#include "windowing/chartpane.h"
 
-#include "app/webview.h"
+#include "windowing/webview.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-namespace app {
+namespace windowing {
 
 ChartPane::ChartPane(QWidget* parent)
     : QWidget(parent) {
@@ -69,9 +69,9 @@ void ChartPane::createView() {
     emit viewCreated();
 }
 
-} // namespace app
+} // namespace windowing
 
-namespace app {
+namespace windowing {
 
 void ChartPane::keepWindowActive() {
     // Starting Qt WebEngine takes the keyboard focus from the window a moment
@@ -95,4 +95,4 @@ void ChartPane::keepWindowActive() {
     QTimer::singleShot(3000, watch, [watch] { watch->deleteLater(); });
 }
 
-} // namespace app
+} // namespace windowing

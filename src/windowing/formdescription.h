@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace app {
+namespace windowing {
 
 // Positions and sizes in a description are twips; at 96 dpi a logical pixel
 // is 15 twips, and Qt's high-DPI scaling takes it from there.
@@ -67,4 +67,4 @@ struct FormDescription {
     const ControlDescription* control(const QString& controlName) const;
 };
 
-} // namespace app
+} // namespace windowing

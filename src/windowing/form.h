@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/formbuilder.h"
-#include "app/formdescription.h"
+#include "windowing/formbuilder.h"
+#include "windowing/formdescription.h"
 
+#include <QAnyStringView>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -15,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace windowing {
 
 class ChartPane;
 class Form;
@@ -62,12 +63,12 @@ public:
 
     // These load the form first when it is not loaded.
     QWidget& window();
-    QWidget& control(const QString& name);
-    QLineEdit& textBox(const QString& name);
-    QLabel& label(const QString& name);
-    QComboBox& comboBox(const QString& name);
-    QPushButton& button(const QString& name);
-    ChartPane& chartPane(const QString& name);
+    QWidget& control(QAnyStringView name);
+    QLineEdit& textBox(QAnyStringView name);
+    QLabel& label(QAnyStringView name);
+    QComboBox& comboBox(QAnyStringView name);
+    QPushButton& button(QAnyStringView name);
+    ChartPane& chartPane(QAnyStringView name);
 
     // Shows the form modeless and without owner. A form without a placement of
     // its own opens centred over `centreOver`, or on the screen.
@@ -77,8 +78,8 @@ public:
     // Event wiring, called by the definition's `wire` on every load.
     // LostFocus: the focus moved from this control to another control of the
     // same window. A modal box or another window taking the focus is not one.
-    void onLostFocus(const QString& controlName, std::function<void()> handler);
-    void onClick(const QString& controlName, std::function<void()> handler);
+    void onLostFocus(QAnyStringView controlName, std::function<void()> handler);
+    void onClick(QAnyStringView controlName, std::function<void()> handler);
 
 signals:
     void closedByUser();
@@ -104,4 +105,4 @@ private:
     bool m_shownSinceLoad = false;
 };
 
-} // namespace app
+} // namespace windowing

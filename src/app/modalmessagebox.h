@@ -1,0 +1,13 @@
+#pragma once
+
+#include "windowing/messagebox.h"
+
+namespace app {
+
+// The message box the user sees: a QMessageBox with the application title.
+class ModalMessageBox final : public windowing::MessageBox {
+public:
+    void show(const QString& prompt) override;
+};
+
+} // namespace app
