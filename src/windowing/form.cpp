@@ -22,6 +22,25 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     emit closeRequested();
 }
 
+bool FormWindow::focusNextPrevChild(bool next) {
+    // Qt's focus chain would put a browser view's inner widgets where they
+    // were created, at its end; Tab follows the window's own order instead.
+    QWidget* current = QApplication::focusWidget();
+    while (current && current->parentWidget() != this)
+        current = current->parentWidget();
+    const qsizetype count = m_tabOrder.size();
+    const qsizetype at = m_tabOrder.indexOf(current); // -1: none has the focus
+    for (qsizetype step = 1; step <= count; ++step) {
+        const qsizetype from = at < 0 ? (next ? -1 : 0) : at;
+        QWidget* candidate = m_tabOrder[((from + (next ? step : -step)) % count + count) % count];
+        if (candidate->isEnabled() && candidate->isVisible()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
 Form::Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent)
     : QObject(parent)
     , m_definition(std::move(definition))
@@ -79,6 +98,7 @@ void Form::load() {
     m_shownSinceLoad = false;
     m_window = new FormWindow;
     m_built = buildForm(description(), *m_window);
+    m_window->setTabOrder(m_built.tabOrder);
     m_controlWidgets = QSet<QWidget*>(m_built.controls.cbegin(), m_built.controls.cend());
     connect(m_window, &FormWindow::closeRequested, this, [this] {
         unload();

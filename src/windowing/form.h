@@ -37,11 +37,18 @@ class FormWindow : public QWidget {
 public:
     FormWindow();
 
+    // The controls that take the focus, in the order Tab visits them.
+    void setTabOrder(QList<QWidget*> controls) { m_tabOrder = std::move(controls); }
+
 signals:
     void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    QList<QWidget*> m_tabOrder;
 };
 
 // The global instance of one window class. It is created empty ("not
