@@ -2,13 +2,15 @@
 
 #include "app/identity.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace app {
 
 void ModalFailureReport::report(const QString& whatFailed) {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(identity::title),
-                    QStringLiteral("This could not be calculated."), QMessageBox::Ok);
+                    QStringLiteral("This could not be calculated."), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setInformativeText(whatFailed + QStringLiteral("\n\nWhat you typed has been kept; "
                                                        "correct it and leave the box again."));
     box.setTextFormat(Qt::PlainText);

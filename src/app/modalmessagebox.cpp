@@ -2,13 +2,15 @@
 
 #include "app/identity.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace app {
 
 void ModalMessageBox::show(const QString& prompt) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(identity::title), prompt,
-                    QMessageBox::Ok);
+                    QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     // Screen readers announce the box by its caption and read its text.
     box.setAccessibleName(box.windowTitle());
