@@ -1,215 +1,53 @@
-#include "recorders.h"
-#include "useractions.h"
-#include "windowing/form.h"
+// The results window: how it opens, and "Calculate" in each currency from
+// what the main window's rows hold.
+#include "driver.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-
-using namespace Qt::StringLiterals;
 
 class TestResultsWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void opensAsLaidOut();
-
-    void totalInTheChosenCurrency_data();
-    void totalInTheChosenCurrency();
-    void failuresKeepTheLaterLabels_data();
-    void failuresKeepTheLaterLabels();
-    void resultsFollowOnlyCalculate();
-
-private:
-    windowing::Form& form1() { return m_t->program.form1(); }
-    windowing::Form& form2() { return m_t->program.form2(); }
-    void typeAndLeave(const QString& box, const QString& text);
-    void openResults();
-    void calculateIn(const QString& currency);
-    QStringList results();
-
-    std::unique_ptr<ProgramUnderTest> m_t;
+    void opening_data();
+    void opening() { playRow(); }
+    void totals_data();
+    void totals() { playRow(); }
 };
 
-void TestResultsWindow::init() {
-    m_t = std::make_unique<ProgramUnderTest>();
-    m_t->program.start();
-    QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
-}
-
-void TestResultsWindow::cleanup() {
-    m_t.reset();
-}
-
-void TestResultsWindow::typeAndLeave(const QString& box, const QString& text) {
-    QLineEdit& edit = form1().textBox(box);
-    QVERIFY(typeInto(edit, text));
-    QTest::keyClick(&edit, Qt::Key_Tab);
-    QTest::qWait(10);
-}
-
-void TestResultsWindow::openResults() {
-    QTest::mouseClick(&form1().button(u"Command2"_s), Qt::LeftButton);
-    QTRY_COMPARE(form2().state(), windowing::Form::State::Shown);
-    QVERIFY(QTest::qWaitForWindowActive(&form2().window()));
-}
-
-void TestResultsWindow::calculateIn(const QString& currency) {
-    QComboBox& combo = form2().comboBox(u"Combo1"_s);
-    QVERIFY(chooseItem(combo, currency));
-    QTest::mouseClick(&form2().button(u"Command1"_s), Qt::LeftButton);
-}
-
-QStringList TestResultsWindow::results() {
-    QStringList texts;
-    for (const QString& name : {u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s})
-        texts.append(form2().label(name).text());
-    return texts;
-}
-
-void TestResultsWindow::opensAsLaidOut() {
-    openResults();
-    QWidget& window = form2().window();
-    QCOMPARE(window.windowTitle(), u"Zakat Results"_s);
-    QCOMPARE(window.size(), QSize(426, 242));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QCOMPARE(window.parentWidget(), nullptr); // no owner
-    QCOMPARE(layoutMismatch(form2()), QString());
-    // The gold line stands 120 twips below its caption; Label5 ends at 6135.
-    QCOMPARE(form2().label(u"Label2"_s).y() - form2().label(u"Label8"_s).y(), 8);
-    QCOMPARE(form2().label(u"Label5"_s).geometry().right() + 1, 409);
-    for (const QString& name : {u"Label2"_s, u"Label3"_s, u"Label4"_s, u"Label5"_s})
-        QCOMPARE(form2().label(name).text(), QString());
-
-    const QFont heading = form2().label(u"Label1"_s).font();
-    QCOMPARE(heading.pointSizeF(), 14.25);
-    QCOMPARE(heading.weight(), QFont::Bold);
-    QCOMPARE(form2().label(u"Label1"_s).palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QComboBox& combo = form2().comboBox(u"Combo1"_s);
-    QCOMPARE(combo.currentText(), u"Currency"_s);
-    QCOMPARE(combo.currentIndex(), -1);
-    QCOMPARE(
-        (QStringList{combo.itemText(0), combo.itemText(1), combo.itemText(2), combo.itemText(3)}),
-        (QStringList{u"$. US Dollars"_s, u"Rs. Pakistan"_s, u"Rs. India"_s, u"$. Canadian"_s}));
-
-    // Centred over the main window, the focus on "Calculate", then Combo1.
-    QCOMPARE(form2().window().geometry().center(), form1().window().geometry().center());
-    QCOMPARE(focusedControl(form2()), u"Command1"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTRY_COMPARE(focusedControl(form2()), u"Combo1"_s);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTRY_COMPARE(focusedControl(form2()), u"Command1"_s);
-    // The main window stays usable beside it.
-    QCOMPARE(form1().window().isEnabled(), true);
-    QVERIFY(!form2().window().isModal());
-}
-
-void TestResultsWindow::totalInTheChosenCurrency_data() {
-    QTest::addColumn<QStringList>("cash");  // Text1 to Text4
-    QTest::addColumn<QStringList>("metal"); // weight, unit, price of gold, then of silver
-    QTest::addColumn<QString>("currency");
-    QTest::addColumn<QStringList>("expected"); // Label2 to Label5
-
-    const QStringList total100{u"4000"_s};
-    const QStringList noMetal;
+void TestResultsWindow::opening_data() {
+    addBehaviourColumns();
     // clang-format off
-    QTest::newRow("100 in Pakistani rupees") << total100 << noMetal << "Rs. Pakistan" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"5752.97"_s, u"Rs. Pakistan"_s};
-    QTest::newRow("100 in Indian rupees") << total100 << noMetal << "Rs. India" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"4534.98"_s, u"Rs. India"_s};
-    QTest::newRow("100 in US dollars, no factor") << total100 << noMetal << "$. US Dollars" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"100"_s, u"$. US Dollars"_s};
-    QTest::newRow("100 in Canadian dollars") << total100 << noMetal << "$. Canadian" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"131.32"_s, u"$. Canadian"_s};
-    QTest::newRow("-100 in Pakistani rupees") << QStringList{u"-4000"_s} << noMetal << "Rs. Pakistan" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"-5752.97"_s, u"Rs. Pakistan"_s};
-    QTest::newRow("halves round to even: 12.5 + 13.5 is 26") << QStringList{u"500"_s, u"540"_s} << noMetal << "$. US Dollars" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"26"_s, u"$. US Dollars"_s};
-    QTest::newRow("each rounded first: 12.5 + 12.5 is 24") << QStringList{u"500"_s, u"500"_s} << noMetal << "$. US Dollars" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"24"_s, u"$. US Dollars"_s};
-    QTest::newRow("certificates count too") << QStringList{u"0"_s, u"0"_s, u"1600"_s} << noMetal << "$. US Dollars" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"40"_s, u"$. US Dollars"_s};
-    QTest::newRow("all six rows") << QStringList{u"1000"_s, u"2000"_s, u"3000"_s, u"4000"_s} << QStringList{u"10"_s, u"Gram"_s, u"1000"_s, u"10"_s, u"Ounce"_s, u"20"_s} << "$. US Dollars" << QStringList{u"10  Gram"_s, u"10  Ounce"_s, u"264"_s, u"$. US Dollars"_s};
-    QTest::newRow("weight line keeps the unit as typed") << noMetal << QStringList{u"2.5"_s, u"ounce "_s, u"1"_s, u"0"_s, u"Tolaas"_s, u"0"_s} << "$. Canadian" << QStringList{u"2.5  ounce "_s, u"0  Tolaas"_s, u"0"_s, u"$. Canadian"_s};
-    QTest::newRow("initial currency text writes no total") << total100 << noMetal << "Currency" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u""_s, u""_s};
-    QTest::newRow("currency in lower case writes no total") << total100 << noMetal << "rs. pakistan" << QStringList{u"0  Unit"_s, u"0  Unit"_s, u""_s, u""_s};
-    QTest::newRow("currency with a trailing blank writes no total") << total100 << noMetal << "Rs. Pakistan " << QStringList{u"0  Unit"_s, u"0  Unit"_s, u""_s, u""_s};
+    row("centred over the main window, Calculate focused", "click Command2", "Form2=shown; rect.Form2=298,283,426,242; focus=Form2.Command1; Form2.Combo1=Currency; Form2.Label2=; Form2.Label3=; Form2.Label4=; Form2.Label5=");
+    row("currency list in its order", "click Command2", "items.Form2.Combo1=$. US Dollars,Rs. Pakistan,Rs. India,$. Canadian; font.Form2.Label1=Verdana 14.25 bold; color.Form2.Label1=#ff0000");
+    row("value labels beside their captions", "click Command2", "rect.Form2.Label8=64,96,73,17; rect.Form2.Label2=184,104,89,17; rect.Form2.Label3=184,136,89,17; rect.Form2.Label5=312,168,97,17; rect.Form2.Command1=184,208,89,25");
+    row("Tab from Calculate to the currency and back", "click Command2; Tab; Tab", "visited=Form2.Combo1,Form2.Command1");
     // clang-format on
 }
 
-void TestResultsWindow::totalInTheChosenCurrency() {
-    QFETCH(QStringList, cash);
-    QFETCH(QStringList, metal);
-    QFETCH(QString, currency);
-    QFETCH(QStringList, expected);
-
-    for (qsizetype i = 0; i < cash.size(); ++i)
-        typeAndLeave(u"Text%1"_s.arg(i + 1), cash[i]);
-    if (!metal.isEmpty()) {
-        const QStringList weights{u"Text5"_s, u"Text7"_s};
-        const QStringList units{u"Combo2"_s, u"Combo3"_s};
-        const QStringList prices{u"Text6"_s, u"Text8"_s};
-        for (int row = 0; row < 2; ++row) {
-            QComboBox& unit = form1().comboBox(units[row]);
-            QTest::mouseClick(unit.lineEdit(), Qt::LeftButton);
-            QTest::keyClick(unit.lineEdit(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(unit.lineEdit(), metal[row * 3 + 1]);
-            typeAndLeave(prices[row], metal[row * 3 + 2]);
-            typeAndLeave(weights[row], metal[row * 3]);
-        }
-    }
-    openResults();
-    calculateIn(currency);
-    QTRY_COMPARE(results(), expected);
-    QCOMPARE(m_t->failures.failures, QStringList{});
-}
-
-void TestResultsWindow::failuresKeepTheLaterLabels_data() {
-    QTest::addColumn<QStringList>("zakat"); // captions of Label10 to Label15
-    QTest::addColumn<QString>("currency");
-    QTest::addColumn<int>("failures");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList before{u"old2"_s, u"old3"_s, u"old4"_s, u"old5"_s};
-    const QStringList firstSumOverflows{u"2147483647"_s, u"1"_s, u"-2"_s, u"0"_s, u"0"_s, u"0"_s};
+void TestResultsWindow::totals_data() {
+    addBehaviourColumns();
+    // A cash amount of 4000 is a zakat of 100.
     // clang-format off
-    QTest::newRow("overflow at the first partial sum") << firstSumOverflows << "$. US Dollars" << 1 << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"old4"_s, u"old5"_s};
-    QTest::newRow("no sum, no overflow, for an unknown currency") << firstSumOverflows << "Currency" << 0 << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"old4"_s, u"old5"_s};
-    QTest::newRow("caption beyond 32 bits writes nothing") << QStringList{u"0"_s, u"3000000000"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << "Rs. India" << 1 << before;
-    QTest::newRow("empty caption writes nothing") << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u""_s} << "Rs. India" << 1 << before;
-    QTest::newRow("largest sum fits") << QStringList{u"2147483646"_s, u"1"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << "$. US Dollars" << 0 << QStringList{u"0  Unit"_s, u"0  Unit"_s, u"2147483647"_s, u"$. US Dollars"_s};
+    row("100 in Pakistani rupees", "Text1=4000; click Command2; Form2.Combo1=Rs. Pakistan; click Form2.Command1", "Form2.Label4=5752.97; Form2.Label5=Rs. Pakistan; Form2.Label2=0  Unit; Form2.Label3=0  Unit");
+    row("100 in Indian rupees", "Text1=4000; click Command2; Form2.Combo1=Rs. India; click Form2.Command1", "Form2.Label4=4534.98; Form2.Label5=Rs. India");
+    row("100 in US dollars", "Text2=4000; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Form2.Label4=100; Form2.Label5=$. US Dollars");
+    row("100 in Canadian dollars", "Text4=4000; click Command2; Form2.Combo1=$. Canadian; click Form2.Command1", "Form2.Label4=131.32; Form2.Label5=$. Canadian");
+    row("-100 in Pakistani rupees", "Text1=-4000; click Command2; Form2.Combo1=Rs. Pakistan; click Form2.Command1", "Form2.Label4=-5752.97");
+    row("halves to even: 12.5 and 13.5 are 26", "Text1=500; Text2=540; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Label10=12.5; Label11=13.5; Form2.Label4=26");
+    row("each rounded first: 12.5 and 12.5 are 24", "Text1=500; Text2=500; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Form2.Label4=24");
+    row("certificates count too", "Text3=1600; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Form2.Label4=40");
+    row("all six rows", "Text1=1000; Text2=2000; Text3=3000; Text4=4000; Text6=1000; Combo2=Gram; Text5=10; Text8=20; Combo3=Ounce; Text7=10; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Label14=8.8; Label15=5; Form2.Label4=264; Form2.Label2=10  Gram; Form2.Label3=10  Ounce");
+    row("weight lines as typed", "Text5=2.5; Combo2=ounce ; Text7=abc; click Command2; click Form2.Command1", "failures=1; Form2.Label2=2.5  ounce ; Form2.Label3=abc  Unit");
+    row("no listed currency: weight lines only", "Text1=4000; click Command2; click Form2.Command1", "Form2.Label2=0  Unit; Form2.Label4=; Form2.Label5=");
+    row("a currency in lower case is none", "Text1=4000; click Command2; Form2.Combo1=rs. pakistan; click Form2.Command1", "Form2.Label4=; Form2.Label5=");
+    row("a currency with a trailing blank is none", "Text1=4000; click Command2; Form2.Combo1=Rs. Pakistan ; click Form2.Command1", "Form2.Label4=; Form2.Label2=0  Unit");
+    row("the first partial sum overflows", "Text1=85899345880; Text2=40; Text3=-80; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Label10=2147483647; failures=1; Form2.Label2=0  Unit; Form2.Label4=");
+    row("no sum, no overflow, without a currency", "Text1=85899345880; Text2=40; Text3=-80; click Command2; click Form2.Command1", "Form2.Label2=0  Unit");
+    row("the largest sum fits", "Text1=85899345840; Text2=40; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1", "Form2.Label4=2147483647");
+    row("a zakat beyond 32 bits writes nothing", "Text2=120000000000; Text5=7; click Command2; Form2.Combo1=Rs. India; click Form2.Command1", "Label11=3000000000; failures=1; Form2.Label2=; Form2.Label4=");
+    row("results follow only Calculate", "Text1=4000; click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1; Text2=4000; Tab; click Command2; click Command1", "Form2.Label4=100; Form2.Combo1=$. US Dollars; Label10=0; Form2=shown");
+    row("after Clear All the total is 0", "Text1=4000; Combo2=Gram; click Command1; click Command2; Form2.Combo1=Rs. India; click Form2.Command1", "prompts=gold; Form2.Label4=0; Form2.Label2=0  Gram");
     // clang-format on
-}
-
-void TestResultsWindow::failuresKeepTheLaterLabels() {
-    QFETCH(QStringList, zakat);
-    QFETCH(QString, currency);
-    QFETCH(int, failures);
-    QFETCH(QStringList, expected);
-
-    openResults(); // Text1 has its LostFocus now, before the captions are set
-    for (qsizetype i = 0; i < zakat.size(); ++i)
-        form1().label(u"Label%1"_s.arg(10 + i)).setText(zakat[i]);
-    for (int i = 0; i < 4; ++i)
-        form2().label(u"Label%1"_s.arg(2 + i)).setText(u"old%1"_s.arg(2 + i));
-    calculateIn(currency);
-    QTRY_COMPARE(m_t->failures.failures.size(), failures);
-    QCOMPARE(results(), expected);
-}
-
-void TestResultsWindow::resultsFollowOnlyCalculate() {
-    typeAndLeave(u"Text1"_s, u"4000"_s);
-    openResults();
-    calculateIn(u"$. US Dollars"_s);
-    QTRY_COMPARE(form2().label(u"Label4"_s).text(), u"100"_s);
-
-    // Typing on in the main window, "C&alculate" again and "&Clear All"
-    // leave the results as they are.
-    form1().window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form1().window()));
-    typeAndLeave(u"Text2"_s, u"4000"_s);
-    QTest::mouseClick(&form1().button(u"Command2"_s), Qt::LeftButton);
-    QTest::mouseClick(&form1().button(u"Command1"_s), Qt::LeftButton);
-    QCOMPARE(form2().label(u"Label4"_s).text(), u"100"_s);
-    QCOMPARE(form2().comboBox(u"Combo1"_s).currentText(), u"$. US Dollars"_s);
 }
 
 QTEST_MAIN(TestResultsWindow)

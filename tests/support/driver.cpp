@@ -1,0 +1,309 @@
+#include "driver.h"
+
+#include "app/application.h"
+#include "app/modalfailurereport.h"
+#include "app/modalmessagebox.h"
+#include "windowing/chartpane.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Before QTEST_MAIN makes the QApplication, as the program's main does.
+const bool environmentPrepared = [] {
+    app::prepareProcessEnvironment();
+    return true;
+}();
+
+const QString goldPrompt = u"Please enter the gold price from above charts"_s;
+const QString silverPrompt = u"Please enter the Silver price from above charts"_s;
+
+QString text(const QRect& r) {
+    return u"%1,%2,%3,%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+Driver::Driver() = default;
+Driver::~Driver() = default;
+
+bool Driver::start() {
+    app::applyIdentity();
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_program = std::make_unique<app::Program>(*this, *this, [this] { ++m_quits; });
+    m_program->start();
+    return QTest::qWaitForWindowActive(&m_program->form1().window());
+}
+
+windowing::Form& Driver::form(const QString& name) {
+    return name == u"Form2" ? m_program->form2() : m_program->form1();
+}
+
+std::pair<windowing::Form*, QString> Driver::resolve(const QString& control) {
+    if (control.startsWith(u"Form2."))
+        return {&m_program->form2(), control.mid(6)};
+    return {&m_program->form1(), control};
+}
+
+QString Driver::run(const QString& steps) {
+    for (const QString& s : steps.split(u"; "_s, Qt::SkipEmptyParts)) {
+        const bool resultsShown = actual(u"Form2"_s) == u"shown";
+        if (const QString failed = step(s); !failed.isEmpty())
+            return s + u": "_s + failed;
+        settle();
+        // A user waits for a window that opens before going on.
+        if (!resultsShown && actual(u"Form2"_s) == u"shown")
+            (void)QTest::qWaitForWindowActive(&m_program->form2().window());
+    }
+    return {};
+}
+
+QString Driver::step(const QString& s) {
+    const QString arg = s.section(u' ', 1);
+    if (s.startsWith(u"close "))
+        return form(arg).window().close() ? QString() : u"refused"_s;
+    if (s.startsWith(u"activate "))
+        return bringToFront(form(arg)) ? QString() : u"not on the screen"_s;
+    if (s == u"wait panes") {
+        windowing::Form& f = m_program->form1();
+        const auto views = [&] {
+            return f.chartPane("WebBrowser1").view() && f.chartPane("WebBrowser2").view();
+        };
+        return QTest::qWaitFor(views, 20000) ? QString() : u"no browser views"_s;
+    }
+    if (s == u"Tab" || s == u"Shift+Tab" || s.startsWith(u"Alt+"))
+        return key(s);
+
+    const bool click = s.startsWith(u"click ");
+    const auto [f, name] = resolve(click ? arg : s.section(u'=', 0, 0));
+    const QString typed = s.section(u'=', 1);
+    if (!bringToFront(*f))
+        return u"the window is not on the screen"_s;
+    QWidget& control = f->control(name);
+    auto* combo = qobject_cast<QComboBox*>(&control);
+    QWidget& target = combo ? *combo->lineEdit() : control;
+    QTest::mouseClick(&target, Qt::LeftButton);
+    settle(); // what leaving the last control started, before the next key
+    if (click)
+        return {};
+    // A window manager may still be activating another window of ours, as
+    // the results window when it is shown again; the user clicks once more.
+    for (int attempt = 0; QApplication::focusWidget() != &control; ++attempt) {
+        if (attempt == 3 || !bringToFront(*f))
+            return u"the click did not give it the focus"_s;
+        QTest::mouseClick(&target, Qt::LeftButton);
+        settle();
+    }
+    const int item = combo ? combo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    if (item >= 0) { // from the drop-down list, with the keyboard
+        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* list = combo->view();
+        if (!QTest::qWaitFor([&] { return list->isVisible(); }))
+            return u"the list did not open"_s;
+        while (list->currentIndex().row() != item)
+            QTest::keyClick(list, list->currentIndex().row() < item ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+        (void)QTest::qWaitFor([&] { return !list->isVisible(); });
+        QCoreApplication::processEvents();
+        if (!QApplication::focusWidget()) { // offscreen, the closed list leaves no focus
+            f->window().activateWindow();
+            QTest::mouseClick(&target, Qt::LeftButton);
+        }
+    } else {
+        QTest::keyClick(&target, Qt::Key_A, Qt::ControlModifier);
+        typed.isEmpty() ? QTest::keyClick(&target, Qt::Key_Delete)
+                        : QTest::keyClicks(&target, typed);
+    }
+    const QString shown = actual(s.section(u'=', 0, 0));
+    return shown == typed ? QString() : u"shows "_s + shown;
+}
+
+QString Driver::key(const QString& s) {
+    if (!QTest::qWaitFor([] { return QApplication::focusWidget(); }))
+        return u"no control has the focus"_s;
+    QWidget* focused = QApplication::focusWidget();
+    if (s.startsWith(u"Alt+")) {
+        QTest::keyClick(focused, s.back().toLatin1(), Qt::AltModifier);
+        // An access key clicks its button a moment later.
+        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()))
+            (void)QSignalSpy(button, &QPushButton::clicked).wait(1000);
+        return {};
+    }
+    const QString before = focusedControl();
+    const bool forward = s == u"Tab";
+    QTest::keyClick(focused, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                    forward ? Qt::NoModifier : Qt::ShiftModifier);
+    // A browser view passes Tab on only after its page had it, and a prompt
+    // takes the focus for a moment.
+    (void)QTest::qWaitFor([&] { return focusedControl() != before; });
+    settle();
+    (void)QTest::qWaitFor([this] { return !focusedControl().isEmpty(); });
+    m_visited.append(focusedControl());
+    return {};
+}
+
+QString Driver::focusedControl() {
+    QList<std::pair<windowing::Form*, QString>> windows{{&m_program->form1(), QString()}};
+    if (m_program->hasForm2())
+        windows.append({&m_program->form2(), u"Form2."_s});
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        for (const auto& [f, prefix] : windows) {
+            if (f->isLoaded() && w->parentWidget() == &f->window())
+                return prefix + w->objectName();
+        }
+    }
+    return {};
+}
+
+bool Driver::bringToFront(windowing::Form& form) {
+    if (form.state() != windowing::Form::State::Shown)
+        return false;
+    QWidget& w = form.window();
+    if (QApplication::activeWindow() != &w)
+        w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+void Driver::settle() {
+    (void)QTest::qWaitFor([this] {
+        return !m_program->handlers().hasPending() && !QApplication::activeModalWidget();
+    });
+    QCoreApplication::processEvents();
+}
+
+void Driver::show(const QString& prompt) {
+    m_prompts.append(prompt);
+    for (int i = 1; i <= 8; ++i)
+        m_atPrompt[u"Text%1"_s.arg(i)] = m_program->form1().textBox(u"Text%1"_s.arg(i)).text();
+    answered([&] { app::ModalMessageBox().show(prompt); });
+}
+
+void Driver::report(const QString& whatFailed) {
+    m_failures.append(whatFailed);
+    answered([&] { app::ModalFailureReport().report(whatFailed); });
+}
+
+void Driver::answered(const std::function<void()>& openBox) {
+    QPointer<QWidget> active = QApplication::activeWindow();
+    auto* answer = new QTimer(qApp);
+    QObject::connect(answer, &QTimer::timeout, answer, [answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->isVisible()) {
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            answer->deleteLater();
+        }
+    });
+    answer->start(5);
+    openBox();
+    // Offscreen, nothing gives the window back its activation once the box has gone.
+    if (active && !QApplication::activeWindow())
+        active->activateWindow();
+}
+
+QString Driver::actual(const QString& what) {
+    if (what == u"focus")
+        return focusedControl();
+    if (what == u"visited")
+        return m_visited.join(u',');
+    if (what == u"prompts") {
+        QStringList shown;
+        for (const QString& p : m_prompts)
+            shown.append(p == goldPrompt ? u"gold"_s : p == silverPrompt ? u"silver"_s : p);
+        return shown.join(u',');
+    }
+    if (what == u"failures")
+        return QString::number(m_failures.size());
+    if (what == u"report")
+        return m_failures.value(m_failures.size() - 1);
+    if (what == u"quit")
+        return QString::number(m_quits);
+    if (what.startsWith(u"atPrompt."))
+        return m_atPrompt.value(what.mid(9));
+    if (what == u"Form2" && !m_program->hasForm2())
+        return u"none"_s;
+    if (what == u"Form1" || what == u"Form2")
+        return QStringList{u"not loaded"_s, u"hidden"_s, u"shown"_s}[int(form(what).state())];
+
+    const QString property = what.section(u'.', 0, 0);
+    const bool hasProperty =
+        QStringList{u"rect"_s, u"font"_s, u"color"_s, u"items"_s, u"title"_s}.contains(
+            property);
+    const QString ref = hasProperty ? what.section(u'.', 1) : what;
+    if (property == u"rect" && (ref == u"Form1" || ref == u"Form2")) {
+        QWidget& w = form(ref).window();
+        return text(QRect(w.mapToGlobal(QPoint(0, 0)), w.size()));
+    }
+    const auto [f, name] = resolve(ref);
+    QWidget& control = f->control(name);
+    auto* combo = qobject_cast<QComboBox*>(&control);
+    if (property == u"rect")
+        return text(control.geometry());
+    if (property == u"color")
+        return control.palette().color(QPalette::WindowText).name();
+    if (property == u"title")
+        return qobject_cast<windowing::ChartPane*>(&control)->title();
+    if (property == u"font") {
+        const QFont font = control.font();
+        return u"%1 %2%3%4%5"_s.arg(font.family())
+            .arg(font.pointSizeF())
+            .arg(font.bold() ? u" bold" : u"", font.italic() ? u" italic" : u"",
+                 font.underline() ? u" underline" : u"");
+    }
+    if (property == u"items") {
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items.append(combo->itemText(i));
+        return items.join(u',');
+    }
+    return combo ? combo->currentText() : control.property("text").toString();
+}
+
+QString Driver::check(const QString& expectations) {
+    // Prompts and failure reports are checked also when a row names none.
+    QStringList all = expectations.split(u"; "_s, Qt::SkipEmptyParts);
+    for (const QString& always : {u"prompts="_s, u"failures=0"_s}) {
+        if (!all.join(u';').contains(always.section(u'=', 0, 0) + u'='))
+            all.append(always);
+    }
+    const auto differs = [this](const QString& e) {
+        return actual(e.section(u'=', 0, 0)) != e.section(u'=', 1);
+    };
+    (void)QTest::qWaitFor([&] { return std::none_of(all.begin(), all.end(), differs); }, 10000);
+    QStringList differ;
+    for (const QString& e : all) {
+        if (differs(e))
+            differ.append(u"%1 is \"%2\""_s.arg(e, actual(e.section(u'=', 0, 0))));
+    }
+    return differ.join(u"; "_s);
+}
+
+void addBehaviourColumns() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+}
+
+void row(const char* name, const char* steps, const char* expected) {
+    QTest::newRow(name) << QString::fromUtf8(steps) << QString::fromUtf8(expected);
+}
+
+void playRow() {
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    Driver driver;
+    QVERIFY(driver.start());
+    const QString failedStep = driver.run(steps);
+    QVERIFY2(failedStep.isEmpty(), qPrintable(failedStep));
+    const QString differences = driver.check(expected);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+}

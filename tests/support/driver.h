@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/program.h"
+#include "windowing/failurereport.h"
+#include "windowing/form.h"
+#include "windowing/messagebox.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+// Works the calculator's real widgets as a user does, from steps written as
+// text, and reads back what the windows show. Steps and expectations are
+// separated by "; ". A control is named as in its window ("Text1"), a
+// results-window control with "Form2." before it.
+//
+// Steps:
+//   Text1=1000        click into the box, select what it holds, type over it
+//   Combo2=Gram       a list item is picked from the opened drop-down list,
+//                     any other text is typed
+//   Tab  Shift+Tab  Alt+C  Alt+A      keys, to the focused control
+//   click Command2    a mouse click (on a button, a box or a label)
+//   close Form2       the window's close button
+//   activate Form1    bring the window to the front, as clicking its title
+//   wait panes        until both chart panes hold their browser views
+//
+// Expectations, each "what=text":
+//   Label10=25        a control's text or caption
+//   focus=Text2       the control with the keyboard focus
+//   visited=A,B       the controls that Tab and Shift+Tab reached, in order
+//   prompts=gold      price prompts shown, "gold" and "silver" by their exact
+//                     texts; none unless given
+//   failures=1        failure reports shown; none unless given
+//   report=...        the last failure report's text
+//   atPrompt.Text5=0  what a box held while the last prompt was open
+//   Form2=shown       none, not loaded, hidden or shown
+//   quit=1            how often the program asked to end
+//   rect.Text1=x,y,w,h  in pixels; a window's client area on the screen
+//   font.Label9=Verdana 11.25 bold      (bold, italic, underline)
+//   color.Label9=#ff8000
+//   items.Combo2=Tolaas,Ounce,Gram
+//   title.WebBrowser1=the title of the page a chart pane shows
+class Driver : public windowing::MessageBox, public windowing::FailureReport {
+public:
+    Driver();
+    ~Driver() override;
+
+    // Starts the program, as its main does, and waits for the main window.
+    [[nodiscard]] bool start();
+    // Runs the steps; empty, or what could not be done.
+    QString run(const QString& steps);
+    // Empty when every expectation holds (waiting a while for it), else what differs.
+    QString check(const QString& expectations);
+
+    app::Program& program() { return *m_program; }
+    // The text of whatever `what` names in the expectations above.
+    QString actual(const QString& what);
+
+    // The real box and report, answered with a mouse click on OK.
+    void show(const QString& prompt) override;
+    void report(const QString& whatFailed) override;
+
+private:
+    QString step(const QString& step);
+    QString key(const QString& step);
+    windowing::Form& form(const QString& name); // "Form1" or "Form2"
+    std::pair<windowing::Form*, QString> resolve(const QString& control);
+    QString focusedControl();
+    bool bringToFront(windowing::Form& form);
+    void settle();
+    void answered(const std::function<void()>& openBox);
+
+    std::unique_ptr<app::Program> m_program;
+    QStringList m_prompts;
+    QStringList m_failures;
+    QStringList m_visited;
+    QHash<QString, QString> m_atPrompt;
+    int m_quits = 0;
+};
+
+// Tables of behaviour: each row is a name, steps and expectations. Every row
+// starts the program afresh.
+void addBehaviourColumns();
+void row(const char* name, const char* steps, const char* expected);
+// Plays the current row; a test function's whole body.
+void playRow();
