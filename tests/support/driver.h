@@ -8,8 +8,10 @@
 #include <QHash>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 // Works the calculator's real widgets as a user does, from steps written as
 // text, and reads back what the windows show. Steps and expectations are
@@ -25,6 +27,7 @@
 //   close Form2       the window's close button
 //   activate Form1    bring the window to the front, as clicking its title
 //   wait panes        until both chart panes hold their browser views
+//   walk              a seeded random walk of such steps, checked as it goes
 //
 // Expectations, each "what=text":
 //   Label10=25        a control's text or caption
@@ -37,6 +40,8 @@
 //   atPrompt.Text5=0  what a box held while the last prompt was open
 //   Form2=shown       none, not loaded, hidden or shown
 //   quit=1            how often the program asked to end
+//   application=Al-Tavesh 1.00, Al-Tavesh   name, version, display name
+//   caption.Form1=... a window's caption
 //   rect.Text1=x,y,w,h  in pixels; a window's client area on the screen
 //   font.Label9=Verdana 11.25 bold      (bold, italic, underline)
 //   color.Label9=#ff8000
@@ -44,9 +49,6 @@
 //   title.WebBrowser1=the title of the page a chart pane shows
 class Driver : public windowing::MessageBox, public windowing::FailureReport {
 public:
-    Driver();
-    ~Driver() override;
-
     // Starts the program, as its main does, and waits for the main window.
     [[nodiscard]] bool start();
     // Runs the steps; empty, or what could not be done.
@@ -65,8 +67,10 @@ public:
 private:
     QString step(const QString& step);
     QString key(const QString& step);
-    windowing::Form& form(const QString& name); // "Form1" or "Form2"
-    std::pair<windowing::Form*, QString> resolve(const QString& control);
+    QString walk();
+    // "Form2.Label4": the results window and "Label4"; "Label4": the main
+    // window and "Label4"; "Form1", "Form2": the window alone.
+    std::pair<windowing::Form*, QString> resolve(const QString& ref);
     QString focusedControl();
     bool bringToFront(windowing::Form& form);
     void settle();
@@ -80,9 +84,11 @@ private:
     int m_quits = 0;
 };
 
-// Tables of behaviour: each row is a name, steps and expectations. Every row
-// starts the program afresh.
-void addBehaviourColumns();
-void row(const char* name, const char* steps, const char* expected);
-// Plays the current row; a test function's whole body.
-void playRow();
+// Tables of behaviour, each row a name, steps and expectations. A test
+// program of tables defines `tables` and links behaviour_main.cpp, which plays
+// every row as "group: row", each from a fresh start. Groups named "comma
+// region ..." are played only where a comma is the decimal separator, and
+// only they are played there.
+using Row = std::array<const char*, 3>;
+using Table = std::pair<const char*, std::vector<Row>>;
+extern const std::vector<Table> tables;

@@ -4,31 +4,17 @@
 // The main window's rows are the subjects.
 #include "driver.h"
 
-#include <QTest>
-
-class TestFocus : public QObject {
-    Q_OBJECT
-
-private slots:
-    void departures_data();
-    void departures() { playRow(); }
-};
-
-void TestFocus::departures_data() {
-    addBehaviourColumns();
+// clang-format off
+const std::vector<Table> tables = {
     // Text5 holding 0.00 beside a price of 0 prompts whenever it is left.
-    // clang-format off
-    row("Tab is a departure", "Text5=0.00; Tab", "prompts=gold; focus=Text6");
-    row("a click into another box is one", "Text5=0.00; click Text7", "prompts=gold; focus=Text7");
-    row("a click on a label is none", "Text5=0.00; click Label1; click Label14", "focus=Text5; Text5=0.00");
-    row("the prompt closing is none", "Text5=0.00; Tab; Text5=0.00; Tab", "prompts=gold,gold,gold; visited=Text6,Text6");
-    row("a drop-down list opening is none", "Combo2=Gram; Combo2=Ounce", "focus=Combo2; Combo2=Ounce");
-    row("another window is none", "click Command2; Text5=0.00; activate Form2; activate Form1", "focus=Text5; Form2=shown");
-    row("coming back, the next move is one", "click Command2; Text5=0.00; activate Form2; activate Form1; Tab", "prompts=gold; visited=Text6");
-    row("an access key moves the focus first", "Text1=1000; Alt+A", "Label10=25; Form2=shown; focus=Form2.Command1");
-    row("after a failure the program goes on", "Text1=abc; Tab; Text2=1000; Tab", "failures=1; Text1=abc; Label11=25; Form1=shown");
-    // clang-format on
-}
-
-QTEST_MAIN(TestFocus)
-#include "tst_focus.moc"
+    {"departures", {
+        {"Tab is a departure", "Text5=0.00; Tab", "prompts=gold; focus=Text6"},
+        {"a click on a label is none", "Text5=0.00; click Label1; click Label14", "focus=Text5; Text5=0.00"},
+        {"the prompt closing is none", "Text5=0.00; Tab; Text5=0.00; Tab", "prompts=gold,gold,gold; visited=Text6,Text6"},
+        {"a drop-down list opening is none", "Combo2=Gram; Combo2=Ounce", "focus=Combo2; Combo2=Ounce"},
+        {"another window is none, the next move is one", "click Command2; Text5=0.00; activate Form2; activate Form1; Tab", "prompts=gold; visited=Text6"},
+        {"an access key moves the focus first", "Text1=1000; Alt+A", "Label10=25; Form2=shown; focus=Form2.Command1"},
+        {"after a failure the program goes on", "Text1=abc; Tab; Text2=1000; Tab", "failures=1; Text1=abc; Label11=25; Form1=shown"},
+    }},
+};
+// clang-format on

@@ -1,0 +1,36 @@
+// The test program of a file of behaviour tables.
+#include "driver.h"
+#include "numeric/separators.h"
+
+#include <QTest>
+
+class Behaviour : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rows_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("expected");
+        const bool comma = numeric::Separators::system().decimal == u',';
+        for (const auto& [group, rows] : tables) {
+            for (const auto& [name, steps, expected] : rows) {
+                if (QByteArray(group).startsWith("comma region") == comma)
+                    QTest::newRow(QByteArray(group) + ": " + name)
+                        << QString::fromUtf8(steps) << QString::fromUtf8(expected);
+            }
+        }
+    }
+    void rows() {
+        QFETCH(QString, steps);
+        QFETCH(QString, expected);
+        Driver driver;
+        QVERIFY(driver.start());
+        const QString failedStep = driver.run(steps);
+        QVERIFY2(failedStep.isEmpty(), qPrintable(failedStep));
+        const QString differences = driver.check(expected);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    }
+};
+
+QTEST_MAIN(Behaviour)
+#include "behaviour_main.moc"
