@@ -21,9 +21,10 @@ packages=(
     libbenchmark-dev
     xvfb xauth
 )
-# Only the tests need these: package and desktop metadata checks, and a
-# client for the browser engine's debugging port.
-[[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl)
+# Only the tests need these: package and desktop metadata checks, a client
+# for the browser engine's debugging port, and a window manager for the GUI
+# tests on a real X server (xprop tells when it manages the screen).
+[[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do
