@@ -142,7 +142,8 @@ QString Driver::walk() {
     QStringList typed(9, u"0"_s); // Text1 to Text8
     for (int i = 0, count = setting("ALTAVESH_SOAK_STEPS", 400); i < count; ++i) {
         const int box = 1 + rng.bounded(8);
-        const QString s = steps[rng.bounded(steps.size())].arg(box);
+        const QString s =
+            QString(steps[rng.bounded(steps.size())]).replace(u"%1"_s, QString::number(box));
         if (s.contains(u"Form2.") && actual(u"Form2"_s) != u"shown")
             continue;
         const bool clears =
