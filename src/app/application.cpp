@@ -25,9 +25,12 @@ void prepareProcessEnvironment() {
     }
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
 
-    // Qt WebEngine needs the shared OpenGL context from the start, also when
-    // it is loaded later as a plugin (without it the first view crashes).
+    // Qt WebEngine needs the shared OpenGL context before it starts (without
+    // it the first view crashes). Where the windowing layer cannot make it
+    // later, Qt makes it here, with the application.
+#ifndef ALTAVESH_LATE_SHARE_CONTEXT
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#endif
 }
 
 void applyIdentity() {

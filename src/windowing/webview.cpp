@@ -1,12 +1,30 @@
 #include "windowing/webview.h"
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QPluginLoader>
+
+#ifdef ALTAVESH_LATE_SHARE_CONTEXT
+// Exported by Qt GUI, declared only in its private headers; the build turns
+// this on only for the Qt version it was tried with.
+void qt_gl_set_global_share_context(QOpenGLContext* context);
+#endif
 
 namespace windowing {
 
 WebViewBackend* webViewBackend() {
     static WebViewBackend* const backend = [] {
+#ifdef ALTAVESH_LATE_SHARE_CONTEXT
+        // Qt WebEngine needs the application-wide shared OpenGL context before
+        // it starts, not before the first paint. Made here, as Qt itself
+        // would make it at start-up, it costs the start-up nothing.
+        if (!QOpenGLContext::globalShareContext()) {
+            auto* context = new QOpenGLContext(qApp);
+            context->setFormat(QSurfaceFormat::defaultFormat());
+            context->create();
+            qt_gl_set_global_share_context(context);
+        }
+#endif
         QPluginLoader loader(QCoreApplication::applicationDirPath() +
                              QStringLiteral("/altavesh_webengine"));
         auto* found = qobject_cast<WebViewBackend*>(loader.instance());
