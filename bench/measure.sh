@@ -18,12 +18,14 @@ unset QT_QPA_PLATFORM
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
-# Milliseconds from starting the process to its "ready" line.
+# Milliseconds from starting the process to its "ready" line, then to its
+# window mapped: "ready mapped".
 time_ready() {
-    local start end
+    local start ready mapped
     start=$(date +%s%N)
-    end=$("$bin/$1" "${@:2}" 2>/dev/null | awk '$1 == "ready" {print $2; exit}')
-    echo $(( (end - start) / 1000000 ))
+    read -r ready mapped < <("$bin/$1" "${@:2}" 2>/dev/null |
+        awk '$1 == "mapped" {m = $2} $1 == "ready" {print $2, m; exit}')
+    echo "$(( (ready - start) / 1000000 )) $(( (mapped - start) / 1000000 ))"
 }
 
 # PSS in MiB of a process and all its descendants.
@@ -59,9 +61,11 @@ pages_and_memory() {
 
 declare -A samples
 for ((i = 0; i < rounds; i++)); do
-    samples[bare-ready]+="$(time_ready perf_bare) "
-    samples[bare-gl-ready]+="$(time_ready perf_bare_gl) "
-    samples[app-ready]+="$(time_ready perf_app app-ready) "
+    for program in bare bare-gl app; do
+        read -r ms map < <(time_ready "perf_${program//-/_}" app-ready)
+        samples[$program-ready]+="$ms "
+        samples[$program-map]+="$map "
+    done
     read -r ms mib < <(pages_and_memory perf_bare_panes)
     samples[bare-pages]+="$ms "
     samples[bare-pages-pss]+="$mib "
@@ -74,6 +78,9 @@ m() { tr ' ' '\n' <<<"${samples[$1]}" | grep . | median; }
 echo "== start-up to the main window painted, focus in Text1 (ms, median of $rounds)"
 echo "bare Qt Widgets window $(m bare-ready)   calculator $(m app-ready)   ratio $(ratio "$(m app-ready)" "$(m bare-ready)")"
 echo "bare window with the shared OpenGL context WebEngine needs $(m bare-gl-ready)   ratio $(ratio "$(m app-ready)" "$(m bare-gl-ready)")"
+echo "== start-up to the main window mapped (X MapNotify; ms, median of $rounds)"
+echo "bare Qt Widgets window $(m bare-map)   calculator $(m app-map)   ratio $(ratio "$(m app-map)" "$(m bare-map)")"
+echo "bare window with the shared OpenGL context $(m bare-gl-map)   ratio $(ratio "$(m app-map)" "$(m bare-gl-map)")"
 echo "== start-up to both chart pages loaded (ms)"
 echo "bare two-view window $(m bare-pages)   calculator $(m app-pages)   ratio $(ratio "$(m app-pages)" "$(m bare-pages)")"
 echo "== memory, whole process tree with both pages loaded (PSS MiB)"

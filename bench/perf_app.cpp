@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("app-ready");
     app::prepareProcessEnvironment();
     QApplication application(argc, argv);
+    MapReport mapped;
     QApplication::setQuitOnLastWindowClosed(false);
 
     SilentBox box;

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 #endif
     QApplication application(argc, argv);
+    MapReport mapped;
     Window window;
     window.setFixedSize(681, 528);
 #ifdef BARE_PANES

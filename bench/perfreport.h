@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <ctime>
 
@@ -11,3 +15,22 @@ inline void report(const char* event) {
     std::printf("%s %lld\n", event, now.tv_sec * 1000000000LL + now.tv_nsec);
     std::fflush(stdout);
 }
+
+// Prints "mapped <realtime ns>" when the X server first tells that one of the
+// program's windows is mapped (an xcb MapNotify, event code 19). Made after
+// the application.
+class MapReport : public QAbstractNativeEventFilter {
+public:
+    MapReport() { QCoreApplication::instance()->installNativeEventFilter(this); }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (!m_done && type == "xcb_generic_event_t" &&
+            (static_cast<const unsigned char*>(message)[0] & 0x7f) == 19) {
+            m_done = true;
+            report("mapped");
+        }
+        return false;
+    }
+
+private:
+    bool m_done = false;
+};
