@@ -16,8 +16,8 @@ WebViewBackend* webViewBackend() {
     static WebViewBackend* const backend = [] {
 #ifdef ALTAVESH_LATE_SHARE_CONTEXT
         // Qt WebEngine needs the application-wide shared OpenGL context before
-        // it starts, not before the first paint. Made here, as Qt itself
-        // would make it at start-up, it costs the start-up nothing.
+        // it starts, not before the first paint: made here, the way Qt makes
+        // it at start-up, its cost comes after the window is on the screen.
         if (!QOpenGLContext::globalShareContext()) {
             auto* context = new QOpenGLContext(qApp);
             context->setFormat(QSurfaceFormat::defaultFormat());

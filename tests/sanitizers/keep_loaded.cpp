@@ -2,7 +2,6 @@
 // unloaded when the X connection closes, taking with it the pointers that
 // still hold its allocations; LeakSanitizer then reports them as leaks of an
 // unknown module that no suppression can name. Libraries stay loaded instead.
-extern "C" int dlclose(void *)
-{
+extern "C" int dlclose(void*) {
     return 0;
 }
