@@ -86,7 +86,7 @@ echo "bare two-view window $(m bare-pages)   calculator $(m app-pages)   ratio $
 echo "== memory, whole process tree with both pages loaded (PSS MiB)"
 echo "bare two-view window $(m bare-pages-pss)   calculator $(m app-pages-pss)   ratio $(ratio "$(m app-pages-pss)" "$(m bare-pages-pss)")"
 echo "== one handler and the painting of what it changed (microseconds, mean of 2000)"
-"$bin/perf_app" handlers 2>/dev/null | awk 'NR == 1 {bare = $2; print "bare setText + paint " $2; next}
+"$bin/perf_app" handlers 2>/dev/null | awk '$1 == "mapped" {next} !bare {bare = $2; print "bare setText + paint " $2; next}
     {printf "%s %s   ratio to the bare setText + paint %.2f\n", $1, $2, $2 / bare}'
 echo "== numeric rules against the standard library"
-"${ALTAVESH_BUILD_DIR:-$root/build}/bench/bench_textrules" --benchmark_min_time=0.2 2>/dev/null | grep ' = '
+"${ALTAVESH_BUILD_DIR:-$root/build}/bench/bench_textrules" --benchmark_min_time=0.2 --benchmark_color=false 2>/dev/null | sed 's/\x1b\[[0-9;]*m//g' | grep ' = '

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <unistd.h>
 
@@ -40,8 +42,13 @@ void applyIdentity() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.altavesh.ZakatCalculator"));
 
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/al-tavesh-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        // Read as PNG outright: left to guess, Qt would first load every
+        // image-format plugin installed, on the way to the first paint.
+        QImageReader reader(QStringLiteral(":/icons/al-tavesh-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon); // both windows and their boxes
 }
 
