@@ -24,7 +24,7 @@ packages=(
 # Only the tests need these: package and desktop metadata checks, a client
 # for the browser engine's debugging port, and a window manager for the GUI
 # tests on a real X server (xprop tells when it manages the screen).
-[[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl openbox x11-utils)
+[[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl python3 openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the calculator into a temporary prefix and builds its Debian
 # package, validates the desktop metadata, then starts the installed program
-# headless from another folder (directly and through a link of the user's) and
-# asks its browser engine which pages the two panes hold.
+# headless from another folder (directly, and through a link of the user's in
+# a German session), asks its browser engine which pages the two panes hold,
+# and plays the pages' rows (tests/pages/pages.test.js) in them.
 #   usage: check_install.sh <build dir>
 set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$(realpath "$1")"
 work="$(mktemp -d)"
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -41,9 +43,11 @@ apt-get install -s -qq "$deb" >/dev/null || fail "apt cannot satisfy the package
 # Chromium's list of open pages, from its local debugging port.
 pages() { curl -s --max-time 2 "http://127.0.0.1:$1/json/list"; }
 
+# Starts the installed program ($1, debugging port $2, locale $3), waits for
+# both pages in its panes, and plays the pages' rows of behaviour in them.
 run_and_check() {
     local program="$1" port="$2"
-    (cd / && QT_QPA_PLATFORM=offscreen QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port" \
+    (cd / && LC_ALL="$3" QT_QPA_PLATFORM=offscreen QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port" \
         exec "$program" >"$work/run.log" 2>&1) &
     pid=$!
     local listing=""
@@ -52,6 +56,8 @@ run_and_check() {
         listing=$(pages "$port" 2>/dev/null || true)
         if [[ "$listing" == *"file://$app/gold.html"* && "$listing" == *"file://$app/silver.html"* &&
               "$listing" == *'"title": "Gold price"'* && "$listing" == *'"title": "Silver price"'* ]]; then
+            python3 "$here/play_page_rows.py" "$port" "$here/../pages/pages.test.js" ||
+                fail "$program in $3: the chart pages do not convert as their rows say"
             kill "$pid"; wait "$pid" 2>/dev/null || true
             return 0
         fi
@@ -62,7 +68,7 @@ run_and_check() {
 }
 
 port=$((30000 + RANDOM % 20000))
-run_and_check "$prefix/bin/al-tavesh" "$port"
+run_and_check "$prefix/bin/al-tavesh" "$port" C.UTF-8
 ln -s "$prefix/bin/al-tavesh" "$work/my-zakat"
-run_and_check "$work/my-zakat" "$((port + 1))"
+run_and_check "$work/my-zakat" "$((port + 1))" de_DE.UTF-8
 echo "install and package check passed"

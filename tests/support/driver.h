@@ -22,7 +22,8 @@
 //   Text1=1000        click into the box, select what it holds, type over it
 //   Combo2=Gram       a list item is picked from the opened drop-down list,
 //                     any other text is typed
-//   Tab  Shift+Tab  Alt+C  Alt+A      keys, to the focused control
+//   Tab  Shift+Tab  Alt+C  Alt+A      keys, to the focused control; Tab is
+//                     pressed again while it moves within a chart page
 //   click Command2    a mouse click (on a button, a box or a label)
 //   close Form2       the window's close button
 //   activate Form1    bring the window to the front, as clicking its title
