@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Starts the calculator on a virtual screen, fills in an example as a user
 # would (keys only), opens the results in Pakistani rupees, and saves a
-# picture of both windows. Needs the build from scripts/bootstrap.sh and the
-# packages xvfb, xdotool and imagemagick.
-#   usage: scripts/screenshot.sh [output.png]
+# picture of both windows. With "pages", it instead converts a dealer's
+# price of gold per tola in the gold page and types the result into the
+# main window. Needs the build from scripts/bootstrap.sh and the packages
+# xvfb, xdotool and imagemagick.
+#   usage: scripts/screenshot.sh [pages] [output.png]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+what=results
+[[ "${1:-}" == pages ]] && { what=pages; shift; }
 out="$(realpath -m "${1:-$root/docs/screenshot.png}")"
+[[ $what == pages && -z "${1:-}" ]] && out="$root/docs/chart-pages.png"
 program="${ALTAVESH_BUILD_DIR:-$root/build}/bin/Al-Tavesh"
 
 if [[ -z "${ALTAVESH_IN_XVFB:-}" ]]; then
     for tool in xvfb-run xdotool import; do
         command -v "$tool" >/dev/null || { echo "missing: $tool (apt-get install xvfb xdotool imagemagick)" >&2; exit 1; }
     done
-    ALTAVESH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1320x720x24" "$0" "$out"
+    ALTAVESH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1320x720x24" "$0" "$what" "$out"
 fi
 
 "$program" >/dev/null 2>&1 &
@@ -23,6 +28,24 @@ sleep 5 # the window and both chart pages
 
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 type_() { xdotool type --delay 40 "$1"; sleep 0.2; }
+
+if [[ $what == pages ]]; then
+    # The window's client area is at 170,140; the gold page's price field at
+    # about 45,32 in its pane, which is at 176,80 in the window.
+    xdotool mousemove 390 252 click 1; sleep 0.5
+    type_ "21500"; keys Tab Down Down  # a price per tola; the page shows 52366.76
+    xdotool mousemove 558 534 click 1; sleep 0.3  # the weight of gold
+    keys ctrl+a; type_ 10
+    xdotool mousemove 558 558 click 1; sleep 0.3  # its price, as the page shows it
+    keys ctrl+a; type_ 52366.76
+    xdotool mousemove 620 534 click 1; sleep 0.3  # its unit
+    keys ctrl+a; type_ Tolaas; keys Tab
+    sleep 1
+    mkdir -p "$(dirname "$out")"
+    import -window root -crop 700x560+160+130 +repage "$out"
+    echo "saved $out"
+    exit
+fi
 
 keys ctrl+a; type_ 1000; keys Tab   # cash
 type_ 2000; keys Tab                # shares
