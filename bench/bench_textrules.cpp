@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric text rules against the standard library's conversions on the
 // same inputs, run side by side; prints how many times slower ours are.
 #include "numeric/textrules.h"

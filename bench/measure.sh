@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up, page loading, memory and handler figures of the calculator,
 # each against a bare Qt program doing the same in the same run, under Xvfb.
 #   usage: bench/measure.sh [rounds]   (default 7; medians are printed)

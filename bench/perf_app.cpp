@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child process of bench/measure.sh that runs the calculator (the bare
 // programs it is compared with are in perf_bare.cpp). It prints
 // "<event> <realtime ns>" when something the user would see has happened:

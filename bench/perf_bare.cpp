@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bare Qt programs that bench/measure.sh compares the calculator with.
 // Built twice:
 //   perf_bare        a window of the same size, Qt Widgets only; prints

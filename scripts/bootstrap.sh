@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for the calculator, builds it, and then either
 # starts it ("run") or runs the whole test suite headless ("test").
 # Safe to run again: it installs only what is missing and rebuilds only what
@@ -24,7 +25,7 @@ packages=(
 # Only the tests need these: package and desktop metadata checks, a client
 # for the browser engine's debugging port, and a window manager for the GUI
 # tests on a real X server (xprop tells when it manages the screen).
-[[ "$mode" == test ]] && packages+=(dpkg-dev file desktop-file-utils appstream curl python3 openbox x11-utils)
+[[ "$mode" == test ]] && packages+=(dpkg-dev file lintian desktop-file-utils appstream curl python3 openbox x11-utils)
 
 missing=()
 for p in "${packages[@]}"; do

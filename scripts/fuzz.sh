@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A timed libFuzzer campaign on the numeric text rules (clang, with
 # AddressSanitizer and UndefinedBehaviorSanitizer). New inputs that add
 # coverage are kept in build-fuzz/corpus; findings land in build-fuzz/findings.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders icons/al-tavesh.svg into the images the program and the desktop
 # use. Run after changing the drawing; the results are committed.
 # Needs imagemagick.

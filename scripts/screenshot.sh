@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the calculator on a virtual screen, fills in an example as a user
 # would (keys only), opens the results in Pakistani rupees, and saves a
 # picture of both windows. With "pages", it instead converts a dealer's

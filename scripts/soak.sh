@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Long randomized walks through both windows (the "walk" step of tests/support/driver.cpp, played
 # by tests/app/tst_program.cpp).
 #   usage: scripts/soak.sh [steps per walk] [walks]   (default 20000, 5)

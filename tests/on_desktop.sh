@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a real X server with a window manager: a private
 # Xvfb with openbox, started here and stopped when the program ends.
 #   usage: on_desktop.sh <program> [arguments]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/modalmessagebox.h"
 
 #include "app/identity.h"
@@ -9,8 +10,7 @@ namespace app {
 
 void ModalMessageBox::show(const QString& prompt) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(identity::title), prompt,
-                    QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     // Screen readers announce the box by its caption and read its text.
     box.setAccessibleName(box.windowTitle());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/mainwindow.h"
 
 #include "main_window/cashzakat.h"

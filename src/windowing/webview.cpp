@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowing/webview.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ WebViewBackend* webViewBackend() {
         }
 #endif
         QPluginLoader loader(QCoreApplication::applicationDirPath() +
-                             QStringLiteral("/altavesh_webengine"));
+                             QStringLiteral("/plugins/altavesh_webengine"));
         auto* found = qobject_cast<WebViewBackend*>(loader.instance());
         if (!found)
             qWarning("The price-chart panes stay empty: %s", qPrintable(loader.errorString()));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two windows over their lives, its identity, a long random
 // walk, and the windows in a German session (ctest runs this program again
 // as tst_regional with LC_ALL=de_DE.UTF-8).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the numeric text rules, in the words of their tables
 // (numeric/outcome.h). The first byte picks the region, the rest is the text
 // (UTF-8). It checks the rules against each other:

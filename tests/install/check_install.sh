@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the calculator into a temporary prefix and builds its Debian
-# package, validates the desktop metadata, then starts the installed program
-# headless from another folder (directly, and through a link of the user's in
-# a German session), asks its browser engine which pages the two panes hold,
-# and plays the pages' rows (tests/pages/pages.test.js) in them.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the calculator into a temporary prefix, builds its Debian package
+# and checks it with lintian, validates the desktop metadata, then starts the
+# installed program headless from another folder (directly, and through a
+# link of the user's in a German session), asks its browser engine which
+# pages the two panes hold, and plays the pages' rows
+# (tests/pages/pages.test.js) in them.
 #   usage: check_install.sh <build dir>
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -39,6 +41,8 @@ dpkg-deb -c "$deb" >"$work/contents"
 grep -q '\./usr/bin/al-tavesh -> \.\./lib/al-tavesh/Al-Tavesh' "$work/contents" || fail "package without the bin link"
 grep -q '\./usr/lib/al-tavesh/gold.html' "$work/contents" || fail "package without the chart pages"
 apt-get install -s -qq "$deb" >/dev/null || fail "apt cannot satisfy the package's dependencies"
+# Debian's own checks: no error and no warning.
+lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || { cat "$work/lintian" >&2; fail "lintian"; }
 
 # Chromium's list of open pages, from its local debugging port.
 pages() { curl -s --max-time 2 "http://127.0.0.1:$1/json/list"; }

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays tests/pages/pages.test.js in every chart page that a running
 calculator shows, through its browser engine's debugging port, and prints
 what differs. Exits 0 only when every page played some rows and all held.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each folder of src/ includes only itself and the layers below it:
 #   main.cpp -> app -> main_window, results_window -> windowing -> numeric
 set -euo pipefail

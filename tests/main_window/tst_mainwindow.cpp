@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it: what it shows at start, the zakat of
 // each row as its inputs are left, "&Clear All" and the tab order.
 #include "driver.h"

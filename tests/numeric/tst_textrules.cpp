@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric rules as one table: (rule, region, operands -> result or failure).
 #include "numeric/textrules.h"
 #include "outcome.h"

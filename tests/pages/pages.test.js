@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user types and picks on a chart page, and what the page then shows:
 // the price to type into the calculator | the nisab line. The install check
 // plays these rows in the panes of the installed program, in an English and

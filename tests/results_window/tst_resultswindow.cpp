@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: how it opens, and "Calculate" in each currency from
 // what the main window's rows hold.
 #include "driver.h"

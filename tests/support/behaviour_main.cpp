@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test program of a file of behaviour tables.
 #include "driver.h"
 #include "numeric/separators.h"

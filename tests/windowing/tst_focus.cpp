@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a window's LostFocus and Click handlers run: only when the focus
 // moves to another control of the same window, after the move, and a click
 // after whatever is pending. Failures end in the report and nothing is lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart panes' browser: Qt WebEngine views, loaded by the program at run
 // time (see windowing/webview.h).
 #include "windowing/webview.h"
