@@ -185,12 +185,12 @@ QString Driver::key(const QString& s) {
     // A browser view passes Tab on only after its page had it, and a prompt
     // takes the focus for a moment. A page's own fields come first: the user
     // tabs on until another control of the window has the focus.
-    for (int press = 0; press < 4 && focusedControl() == before; ++press) {
+    const bool inPage = before.startsWith(u"WebBrowser");
+    for (int press = 0; press < (inPage ? 4 : 1) && focusedControl() == before; ++press) {
         QTest::keyClick(press ? QApplication::focusWidget() : focused,
                         forward ? Qt::Key_Tab : Qt::Key_Backtab,
                         forward ? Qt::NoModifier : Qt::ShiftModifier);
-        (void)QTest::qWaitFor([&] { return focusedControl() != before; },
-                              before.startsWith(u"WebBrowser") ? 2000 : 5000);
+        (void)QTest::qWaitFor([&] { return focusedControl() != before; }, inPage ? 2000 : 5000);
     }
     settle();
     (void)QTest::qWaitFor([this] { return !focusedControl().isEmpty(); });
