@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sets up a Debian 12 machine for the calculator, builds it, and then either
+# Sets up a Debian 12 or 13 machine for the calculator, builds it, and then either
 # starts it ("run") or runs the whole test suite headless ("test").
 # Safe to run again: it installs only what is missing and rebuilds only what
 # changed.
@@ -41,7 +41,11 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build"
+if [[ "$mode" == run ]]; then
+    cmake --build "$build" --target al-tavesh # with its browser plugin; the pages are configured
+else
+    cmake --build "$build"
+fi
 
 if [[ "$mode" == test ]]; then
     export QT_QPA_PLATFORM=offscreen

@@ -27,7 +27,7 @@ void check(bool holds, const char* what, const QString& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const char* const regions[] = {"en", "de", "fr", "ar"};
-    const Separators& sep = outcome::region(QString::fromLatin1(regions[size ? data[0] % 4 : 0]));
+    const Separators sep = outcome::region(QString::fromLatin1(regions[size ? data[0] % 4 : 0]));
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data) + (size > 0),
                                            qsizetype(size) - (size > 0));
     const auto read = [&](const QString& t) {

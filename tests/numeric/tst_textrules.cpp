@@ -92,7 +92,7 @@ void TestTextRules::rules() {
         return QString::fromUtf8(table[row][column]);
     };
     const QString rule = text(1), a = text(3), b = text(4);
-    const Separators& sep = outcome::region(text(2));
+    const Separators sep = outcome::region(text(2));
     if (rule == u"write") { // b: "* x" or "/ x", a step of the handler's own
         const double x = a.toDouble(), y = b.mid(2).toDouble();
         QCOMPARE(NumberToText(b.isEmpty() ? x : b.startsWith(u'*') ? x * y : x / y, sep), text(5));

@@ -237,7 +237,7 @@ void Driver::report(const QString& whatFailed) {
 void Driver::answered(const std::function<void()>& openBox) {
     QPointer<QWidget> active = QApplication::activeWindow();
     QTimer answer; // clicks OK until the box has gone
-    answer.callOnTimeout([] {
+    answer.callOnTimeout(&answer, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
