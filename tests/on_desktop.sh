@@ -1,17 +1,64 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs a test program on a real X server with a window manager: a private
-# Xvfb with openbox, started here and stopped when the program ends.
-#   usage: on_desktop.sh <program> [arguments]
+# Runs a test program on a desktop of its own, started here and stopped when
+# the program ends:
+#   openbox, mutter  a private Xvfb with that window manager (xcb)
+#   weston           a headless Wayland compositor, pixman renderer (wayland)
+#   usage: on_desktop.sh openbox|mutter|weston <program> [arguments]
 set -euo pipefail
-[[ "${1:-}" == --inside ]] || exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' "$0" --inside "$@"
+desktop="$1"
 shift
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true' EXIT
-# Until openbox manages the screen, windows would open unmanaged.
-for _ in $(seq 100); do
+
+stop() {
+    [[ -n "${server:-}" ]] || return 0
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
+}
+
+if [[ "$desktop" == weston ]]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)" # mode 0700, as Wayland asks
+    export XDG_RUNTIME_DIR
+    trap 'stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    socket="wayland-altavesh-$$"
+    # Weston 10 (Debian 12) names backend and renderer one way, later ones another.
+    if weston --help 2>&1 | grep -q -- '--renderer'; then
+        flags=(--backend=headless --renderer=pixman)
+    else
+        flags=(--backend=headless-backend.so --use-pixman)
+    fi
+    weston "${flags[@]}" --socket="$socket" --width=1280 --height=1024 --idle-time=0 \
+        >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
+    server=$!
+    for _ in $(seq 200); do
+        [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && break
+        kill -0 "$server" 2>/dev/null || { cat "$XDG_RUNTIME_DIR/weston.log" >&2; exit 1; }
+        sleep 0.05
+    done
+    unset DISPLAY
+    # A headless weston has no seat; Qt 6.4's text input then crashes on a
+    # click into a text box, so no input method is loaded.
+    WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=none "$@"
+    exit
+fi
+
+[[ "${1:-}" == --inside ]] ||
+    exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' "$0" "$desktop" --inside "$@"
+shift
+case "$desktop" in
+openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
+mutter) mutter --x11 --replace --sm-disable >/dev/null 2>&1 & ;;
+*)
+    echo "unknown desktop: $desktop" >&2
+    exit 2
+    ;;
+esac
+server=$!
+trap stop EXIT
+# Until the window manager manages the screen, windows would open unmanaged;
+# mutter takes a few seconds.
+for _ in $(seq 400); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    kill -0 "$server" 2>/dev/null || { echo "$desktop did not start" >&2; exit 1; }
     sleep 0.05
 done
 QT_QPA_PLATFORM=xcb "$@"

@@ -3,11 +3,9 @@
 
 #include "windowing/webview.h"
 
-#include <QApplication>
 #include <QPaintEvent>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace windowing {
 
@@ -26,6 +24,11 @@ void ChartPane::navigate(const QString& path) {
 
 QString ChartPane::title() const {
     return m_view ? webViewBackend()->title(m_view) : QString();
+}
+
+void ChartPane::evaluate(const QString& script, std::function<void(const QString&)> done) {
+    if (m_view)
+        webViewBackend()->evaluate(m_view, script, std::move(done));
 }
 
 void ChartPane::paintEvent(QPaintEvent* event) {
@@ -55,7 +58,6 @@ void ChartPane::createView() {
     WebViewBackend* backend = m_view ? nullptr : webViewBackend();
     if (!backend)
         return;
-    keepWindowActive();
     const bool hadFocus = hasFocus();
     m_view = backend->createView(this);
     m_view->setObjectName(objectName() + QStringLiteral("View"));
@@ -68,32 +70,6 @@ void ChartPane::createView() {
     if (!m_location.isEmpty())
         backend->load(m_view, m_location);
     emit viewCreated();
-}
-
-} // namespace windowing
-
-namespace windowing {
-
-void ChartPane::keepWindowActive() {
-    // Starting Qt WebEngine takes the keyboard focus from the window a moment
-    // later (seen on X11 without a window manager). Give it back once, unless
-    // the user has gone to another window of ours meanwhile.
-    QWidget* top = window();
-    if (QApplication::activeWindow() != top)
-        return;
-    auto* watch = new QObject(this);
-    connect(qApp, &QApplication::focusChanged, watch, [top, watch](QWidget* old, QWidget* now) {
-        if (!now && old && old->window() == top) {
-            QTimer::singleShot(0, old, [top, old] {
-                if (top->isVisible() && !QApplication::activeWindow()) {
-                    top->activateWindow();
-                    old->setFocus(Qt::ActiveWindowFocusReason);
-                }
-            });
-        }
-        watch->deleteLater();
-    });
-    QTimer::singleShot(3000, watch, [watch] { watch->deleteLater(); });
 }
 
 } // namespace windowing

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QUrl>
 #include <QWidget>
+
+#include <functional>
 
 namespace windowing {
 
@@ -18,10 +21,11 @@ public:
 
     // Shows the local file at `path`; does not wait for it to load.
     void navigate(const QString& path);
-    QUrl location() const { return m_location; }
     // The browser view once it exists, and the title of the page it shows.
     QWidget* view() const { return m_view; }
     QString title() const;
+    // What a script run in the page gives; nothing before the view exists.
+    void evaluate(const QString& script, std::function<void(const QString& result)> done);
 
 signals:
     void viewCreated();
@@ -33,7 +37,6 @@ protected:
 
 private:
     void createView();
-    void keepWindowActive();
 
     QPointer<QWidget> m_view;
     QUrl m_location;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace windowing {
 
@@ -105,12 +106,9 @@ void Form::load() {
         unload();
         emit closedByUser();
     });
-    m_focusConnection = connect(qApp, &QApplication::focusChanged, m_window,
-                                [this](QWidget*, QWidget* now) { focusChanged(now); });
-    for (QWidget* widget : std::as_const(m_built.controls)) {
-        if (qobject_cast<QPushButton*>(widget))
-            widget->installEventFilter(this);
-    }
+    // Every focus change, with its reason, also into browser views that are
+    // made later; and the access keys of the buttons.
+    qApp->installEventFilter(this);
     if (m_definition.wire)
         m_definition.wire(*this);
     // Form_Load runs inside a handler that needed this form (the results
@@ -133,8 +131,13 @@ void Form::show(const QWidget* centreOver) {
             client.moveCenter(area.center());
             w.setGeometry(client);
         }
-        if (!m_built.tabOrder.isEmpty())
-            m_built.tabOrder.front()->setFocus(Qt::OtherFocusReason);
+        if (!m_built.tabOrder.isEmpty()) {
+            QWidget* first = m_built.tabOrder.front();
+            first->setFocus(Qt::OtherFocusReason);
+            // Typing at once replaces what the first box holds, as after a Tab.
+            if (auto* edit = qobject_cast<QLineEdit*>(first))
+                edit->selectAll();
+        }
     }
     if (w.isVisible())
         w.raise(); // a second "show" brings it to the front
@@ -153,7 +156,7 @@ void Form::unload() {
     m_lostFocus.clear();
     m_focused = nullptr;
     // The old window goes later; it must not call back into this form.
-    disconnect(m_focusConnection);
+    qApp->removeEventFilter(this);
     old->disconnect(this);
     old->hide();
     old->deleteLater();
@@ -172,8 +175,13 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     // An access key presses the button without moving the focus; move it
     // first, so that the input being left gets its LostFocus before the Click.
     if (event->type() == QEvent::Shortcut) {
-        if (auto* button = qobject_cast<QPushButton*>(watched))
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && m_controlWidgets.contains(button))
             button->setFocus(Qt::ShortcutFocusReason);
+    } else if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (m_window && widget->window() == m_window)
+            focusEntered(widget, static_cast<QFocusEvent*>(event)->reason());
     }
     return QObject::eventFilter(watched, event);
 }
@@ -192,14 +200,29 @@ QWidget* Form::controlContaining(QWidget* widget) const {
     return nullptr;
 }
 
-void Form::focusChanged(QWidget* now) {
-    QWidget* control = now ? controlContaining(now) : nullptr;
-    if (!control)
-        return; // the focus left for another window, a box, or nowhere
-    if (m_focused && m_focused != control) {
-        if (const auto handler = m_lostFocus.value(m_focused))
-            m_handlers.post(guarded(handler));
+void Form::focusEntered(QWidget* widget, Qt::FocusReason reason) {
+    QWidget* control = controlContaining(widget);
+    if (!m_focused) { // the window's first focus, as it opens
+        m_focused = control;
+        return;
     }
+    if (control == m_focused)
+        return; // back from a box, a drop-down list or another window
+    // Only the user leaves a control: by Tab, Shift+Tab, a click or an access
+    // key. Any other move (the browser engine starting or loading a page, or
+    // anything else inside the program) is undone once it has finished, and
+    // runs nothing.
+    const bool byUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                        reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+    if (!byUser || !control) {
+        QTimer::singleShot(0, m_window, [back = m_focused] {
+            if (back && back->isVisible() && back->isEnabled() && back->isActiveWindow())
+                back->setFocus(Qt::OtherFocusReason);
+        });
+        return;
+    }
+    if (const auto handler = m_lostFocus.value(m_focused))
+        m_handlers.post(guarded(handler));
     m_focused = control;
 }
 

@@ -97,7 +97,7 @@ protected:
 
 private:
     void load();
-    void focusChanged(QWidget* now);
+    void focusEntered(QWidget* widget, Qt::FocusReason reason);
     QWidget* controlContaining(QWidget* widget) const;
     std::function<void()> guarded(std::function<void()> handler) const;
 
@@ -107,7 +107,6 @@ private:
     BuiltForm m_built;
     QSet<QWidget*> m_controlWidgets;
     QHash<QWidget*, std::function<void()>> m_lostFocus;
-    QMetaObject::Connection m_focusConnection;
     QPointer<QWidget> m_focused; // the control that has, or last had, the focus
     quint64 m_loadCount = 0;
     bool m_shownSinceLoad = false;

@@ -23,6 +23,9 @@ public:
     virtual QString title(QWidget* view) const = 0;
     virtual void onLoadFinished(QWidget* view, QObject* context,
                                 std::function<void(bool ok)> handler) = 0;
+    // Runs a script in the page and hands its result, as text, to `done`.
+    virtual void evaluate(QWidget* view, const QString& script,
+                          std::function<void(const QString& result)> done) = 0;
 };
 
 // The plugin's backend, loaded on first use; nullptr when the plugin is

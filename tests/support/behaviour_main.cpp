@@ -24,6 +24,8 @@ private slots:
     void rows() {
         QFETCH(QString, steps);
         QFETCH(QString, expected);
+        if (QGuiApplication::platformName() == u"wayland" && expected.contains(u"rect.Form"))
+            QSKIP("On Wayland the compositor places the windows, not the program.");
         Driver driver;
         QVERIFY(driver.start());
         const QString failedStep = driver.run(steps);

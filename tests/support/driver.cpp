@@ -2,8 +2,7 @@
 #include "driver.h"
 
 #include "app/application.h"
-#include "app/modalfailurereport.h"
-#include "app/modalmessagebox.h"
+#include "app/identity.h"
 #include "outcome.h"
 #include "windowing/chartpane.h"
 
@@ -12,12 +11,16 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -35,10 +38,38 @@ QString text(const QRect& r) {
 
 } // namespace
 
+// Sees every message box of the program as it appears on the screen.
+class BoxWatcher : public QObject {
+public:
+    explicit BoxWatcher(Driver& driver)
+        : m_driver(driver) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+            m_driver.boxShown(*box);
+        return false;
+    }
+
+private:
+    Driver& m_driver;
+};
+
+Driver::Driver()
+    : m_boxWatcher(std::make_unique<BoxWatcher>(*this)) {}
+
+Driver::~Driver() {
+    m_program.reset();
+    for (const auto& process : m_busy) {
+        process->kill();
+        process->waitForFinished();
+    }
+}
+
 bool Driver::start() {
     app::applyIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
-    m_program = std::make_unique<app::Program>(*this, *this, [this] { ++m_quits; });
+    m_program = std::make_unique<app::Program>(m_messageBox, m_failureReport, [this] { ++m_quits; });
     m_program->start();
     return QTest::qWaitForWindowActive(&m_program->form1().window());
 }
@@ -69,12 +100,34 @@ QString Driver::step(const QString& s) {
         return bringToFront(*resolve(arg).first) ? QString() : u"not on the screen"_s;
     if (s == u"wait panes") {
         windowing::Form& f = m_program->form1();
-        const auto views = [&] {
-            return f.chartPane("WebBrowser1").view() && f.chartPane("WebBrowser2").view();
+        const auto loaded = [&] {
+            return !f.chartPane("WebBrowser1").title().isEmpty() &&
+                   !f.chartPane("WebBrowser2").title().isEmpty();
         };
-        return QTest::qWaitFor(views, 20000) ? QString() : u"no browser views"_s;
+        // However long a busy machine takes to start the browser engine.
+        while (!QTest::qWaitFor(loaded, 5000)) {
+            if (!f.isLoaded())
+                return u"the window has gone"_s;
+        }
+        return {};
     }
-    if (s == u"Tab" || s == u"Shift+Tab" || s.startsWith(u"Alt+"))
+    if (s == u"busy") {
+        for (int i = 0; i < 2; ++i) {
+            auto& process = m_busy.emplace_back(std::make_unique<QProcess>());
+            process->start(u"sh"_s, {u"-c"_s, u"while :; do :; done"_s});
+            if (!process->waitForStarted())
+                return u"could not start a busy process"_s;
+        }
+        return {};
+    }
+    if (s.startsWith(u"type ")) {
+        if (!QTest::qWaitFor([] { return QApplication::focusWidget(); }))
+            return u"no control has the focus"_s;
+        QTest::keyClicks(QApplication::focusWidget(), arg);
+        return {};
+    }
+    if (s == u"Tab" || s == u"Shift+Tab" || s == u"Return" || s.startsWith(u"Alt+") ||
+        s.startsWith(u"Ctrl+"))
         return key(s);
     if (s == u"walk")
         return walk();
@@ -173,29 +226,48 @@ QString Driver::key(const QString& s) {
     if (!QTest::qWaitFor([] { return QApplication::focusWidget(); }))
         return u"no control has the focus"_s;
     QWidget* focused = QApplication::focusWidget();
-    if (s.startsWith(u"Alt+")) {
-        QTest::keyClick(focused, s.back().toLatin1(), Qt::AltModifier);
+    if (s.startsWith(u"Alt+") || s.startsWith(u"Ctrl+")) {
+        const bool alt = s.startsWith(u"Alt+");
+        QTest::keyClick(focused, s.back().toLower().toLatin1(),
+                        alt ? Qt::AltModifier : Qt::ControlModifier);
         // An access key clicks its button a moment later.
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()))
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (alt && button)
             (void)QSignalSpy(button, &QPushButton::clicked).wait(1000);
         return {};
     }
-    const QString before = focusedControl();
-    const bool forward = s == u"Tab";
-    // A browser view passes Tab on only after its page had it, and a prompt
-    // takes the focus for a moment. A page's own fields come first: the user
-    // tabs on until another control of the window has the focus.
-    const bool inPage = before.startsWith(u"WebBrowser");
-    for (int press = 0; press < (inPage ? 4 : 1) && focusedControl() == before; ++press) {
-        QTest::keyClick(press ? QApplication::focusWidget() : focused,
-                        forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                        forward ? Qt::NoModifier : Qt::ShiftModifier);
-        (void)QTest::qWaitFor([&] { return focusedControl() != before; }, inPage ? 2000 : 5000);
+    if (s == u"Return") {
+        QTest::keyClick(focused, Qt::Key_Return);
+        return {};
     }
+    const QString before = focusedControl();
+    const QString fieldBefore = pageField(before);
+    const bool forward = s == u"Tab";
+    QTest::keyClick(focused, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                    forward ? Qt::NoModifier : Qt::ShiftModifier);
+    // A page handles its keys in the browser engine: wait until the focus
+    // has moved to another control, or to another field of the page.
+    (void)QTest::qWaitFor([&] {
+        return focusedControl() != before || (!fieldBefore.isNull() && pageField(before) != fieldBefore);
+    });
     settle();
+    const QString now = focusedControl();
+    if (now.startsWith(u"WebBrowser") && now != before) // into a page: its field takes the keys
+        (void)QTest::qWaitFor([&] { return !pageField(now).isEmpty(); });
     (void)QTest::qWaitFor([this] { return !focusedControl().isEmpty(); });
     m_visited.append(focusedControl());
     return {};
+}
+
+QString Driver::pageField(const QString& control) {
+    if (!control.startsWith(u"WebBrowser"))
+        return {};
+    auto answer = std::make_shared<std::optional<QString>>();
+    m_program->form1().chartPane(control).evaluate(
+        u"document.hasFocus() && document.activeElement !== document.body ? document.activeElement.id : ''"_s,
+        [answer](const QString& id) { *answer = id; });
+    (void)QTest::qWaitFor([&] { return answer->has_value(); });
+    return answer->value_or(u"?"_s);
 }
 
 QString Driver::focusedControl() {
@@ -209,8 +281,18 @@ QString Driver::focusedControl() {
 bool Driver::bringToFront(windowing::Form& form) {
     if (form.state() != windowing::Form::State::Shown)
         return false;
-    form.window().activateWindow();
-    return QTest::qWaitForWindowActive(&form.window());
+    QWidget& w = form.window();
+    if (w.isActiveWindow())
+        return true;
+    if (QGuiApplication::platformName() == u"wayland") {
+        // A program cannot activate its window there; the compositor does,
+        // when the user clicks into it. This is what it then tells Qt.
+        QWindowSystemInterface::handleWindowActivated(w.windowHandle(), Qt::ActiveWindowFocusReason);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    } else {
+        w.activateWindow();
+    }
+    return QTest::qWaitForWindowActive(&w);
 }
 
 void Driver::settle() {
@@ -218,34 +300,33 @@ void Driver::settle() {
         return !m_program->handlers().hasPending() && !QApplication::activeModalWidget();
     });
     QCoreApplication::processEvents();
+    // Without a window manager nothing gives the window back its activation
+    // once a box has gone.
+    if (m_activeBeforeBox && !QApplication::activeWindow())
+        m_activeBeforeBox->activateWindow();
+    m_activeBeforeBox = nullptr;
 }
 
-void Driver::show(const QString& prompt) {
-    m_prompts.append(prompt == u"Please enter the gold price from above charts"     ? u"gold"_s
-                     : prompt == u"Please enter the Silver price from above charts" ? u"silver"_s
-                                                                                    : prompt);
-    for (int i = 1; i <= 8; ++i)
-        m_atPrompt[u"Text%1"_s.arg(i)] = m_program->form1().textBox(u"Text%1"_s.arg(i)).text();
-    answered([&] { app::ModalMessageBox().show(prompt); });
-}
-
-void Driver::report(const QString& whatFailed) {
-    m_failures.append(whatFailed);
-    answered([&] { app::ModalFailureReport().report(whatFailed); });
-}
-
-void Driver::answered(const std::function<void()>& openBox) {
-    QPointer<QWidget> active = QApplication::activeWindow();
-    QTimer answer; // clicks OK until the box has gone
-    answer.callOnTimeout(&answer, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    answer.start(5);
-    openBox();
-    // Offscreen, nothing gives the window back its activation once the box has gone.
-    if (active && !QApplication::activeWindow())
-        active->activateWindow();
+void Driver::boxShown(QMessageBox& box) {
+    const bool failure = box.icon() == QMessageBox::Warning;
+    const bool asItShouldBe = box.windowTitle() == QString::fromUtf8(app::identity::title) &&
+                              box.standardButtons() == QMessageBox::Ok &&
+                              box.windowModality() == Qt::ApplicationModal &&
+                              (failure || box.icon() == QMessageBox::NoIcon);
+    const QString seen = failure ? box.informativeText().section(u"\n\n"_s, 0, 0) : box.text();
+    (failure ? m_failures : m_prompts)
+        .append((seen == u"Please enter the gold price from above charts"       ? u"gold"_s
+                 : seen == u"Please enter the Silver price from above charts" ? u"silver"_s
+                                                                                : seen) +
+                (asItShouldBe ? QString() : u" (in an odd box)"_s));
+    if (!failure) {
+        for (int i = 1; i <= 8; ++i)
+            m_atPrompt[u"Text%1"_s.arg(i)] = m_program->form1().textBox(u"Text%1"_s.arg(i)).text();
+    }
+    if (QWidget* over = box.parentWidget())
+        m_activeBeforeBox = over->window();
+    // Answered as a user does, once it is up.
+    QTimer::singleShot(0, &box, [&box] { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); });
 }
 
 QString Driver::actual(const QString& what) {
@@ -291,6 +372,8 @@ QString Driver::actual(const QString& what) {
         return control.palette().color(QPalette::WindowText).name();
     if (property == u"title")
         return qobject_cast<windowing::ChartPane*>(&control)->title();
+    if (property == u"field")
+        return pageField(name);
     if (property == u"font") {
         const QFont font = control.font();
         return u"%1 %2%3%4%5"_s.arg(font.family())

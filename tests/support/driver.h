@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/modalfailurereport.h"
+#include "app/modalmessagebox.h"
 #include "app/program.h"
-#include "windowing/failurereport.h"
 #include "windowing/form.h"
-#include "windowing/messagebox.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QMessageBox;
+class QProcess;
 
 // Works the calculator's real widgets as a user does, from steps written as
 // text, and reads back what the windows show. Steps and expectations are
@@ -23,22 +27,24 @@
 //   Text1=1000        click into the box, select what it holds, type over it
 //   Combo2=Gram       a list item is picked from the opened drop-down list,
 //                     any other text is typed
-//   Tab  Shift+Tab  Alt+C  Alt+A      keys, to the focused control; Tab is
-//                     pressed again while it moves within a chart page
+//   Tab  Shift+Tab  Alt+C  Alt+A  Return  Ctrl+A
+//                     keys, to the focused control, pressed once
+//   type 100          keys typed into the focused control, without a click
 //   click Command2    a mouse click (on a button, a box or a label)
 //   close Form2       the window's close button
 //   activate Form1    bring the window to the front, as clicking its title
-//   wait panes        until both chart panes hold their browser views
+//   wait panes        until both chart pages have loaded
+//   busy              two CPU-bound processes run beside it until the row ends
 //   walk              a seeded random walk of such steps, checked as it goes
 //
 // Expectations, each "what=text":
 //   Label10=25        a control's text or caption
 //   focus=Text2       the control with the keyboard focus
 //   visited=A,B       the controls that Tab and Shift+Tab reached, in order
-//   prompts=gold      price prompts shown, "gold" and "silver" by their exact
-//                     texts; none unless given
-//   failures=1        failure reports shown; none unless given
-//   report=...        the last failure report's text
+//   prompts=gold      price prompts that appeared on the screen, "gold" and
+//                     "silver" by their exact texts; none unless given
+//   failures=1        failure reports that appeared; none unless given
+//   report=...        what the last failure report said had failed
 //   atPrompt.Text5=0  what a box held while the last prompt was open
 //   Form2=shown       none, not loaded, hidden or shown
 //   quit=1            how often the program asked to end
@@ -49,8 +55,16 @@
 //   color.Label9=#ff8000
 //   items.Combo2=Tolaas,Ounce,Gram
 //   title.WebBrowser1=the title of the page a chart pane shows
-class Driver : public windowing::MessageBox, public windowing::FailureReport {
+//   field.WebBrowser2=price  the id of the page's field that has the keys,
+//                     empty when the page does not have them
+//
+// Every box is the program's own, as it appears on the screen; the driver
+// reads it and answers it with a click on OK.
+class Driver {
 public:
+    Driver();
+    ~Driver();
+
     // Starts the program, as its main does, and waits for the main window.
     [[nodiscard]] bool start();
     // Runs the steps; empty, or what could not be done.
@@ -62,11 +76,9 @@ public:
     // The text of whatever `what` names in the expectations above.
     QString actual(const QString& what);
 
-    // The real box and report, answered with a mouse click on OK.
-    void show(const QString& prompt) override;
-    void report(const QString& whatFailed) override;
-
 private:
+    friend class BoxWatcher;
+    void boxShown(QMessageBox& box);
     QString step(const QString& step);
     QString key(const QString& step);
     QString walk();
@@ -74,10 +86,17 @@ private:
     // window and "Label4"; "Form1", "Form2": the window alone.
     std::pair<windowing::Form*, QString> resolve(const QString& ref);
     QString focusedControl();
+    // The id of the field that has the keys in a chart pane's page; null for
+    // a control that is no pane.
+    QString pageField(const QString& control);
     bool bringToFront(windowing::Form& form);
     void settle();
-    void answered(const std::function<void()>& openBox);
 
+    app::ModalMessageBox m_messageBox;
+    app::ModalFailureReport m_failureReport;
+    std::unique_ptr<QObject> m_boxWatcher;
+    std::vector<std::unique_ptr<QProcess>> m_busy;
+    QPointer<QWidget> m_activeBeforeBox;
     std::unique_ptr<app::Program> m_program;
     QStringList m_prompts;
     QStringList m_failures;

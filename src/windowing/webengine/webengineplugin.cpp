@@ -3,6 +3,9 @@
 // time (see windowing/webview.h).
 #include "windowing/webview.h"
 
+#include <QQuickWindow>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace windowing {
@@ -13,7 +16,22 @@ class WebEnginePlugin : public QObject, public WebViewBackend {
     Q_INTERFACES(windowing::WebViewBackend)
 
 public:
-    QWidget* createView(QWidget* parent) override { return new QWebEngineView(parent); }
+    QWidget* createView(QWidget* parent) override {
+        // Qt Quick drawing through OpenGL would make each view a texture of
+        // its window, and Qt would then destroy and create the window already
+        // on the screen anew, to give it an OpenGL surface. Drawn in software,
+        // the view paints like any widget; Chromium composites in software
+        // anyway (--disable-gpu).
+        static const bool software = [] {
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+            return true;
+        }();
+        Q_UNUSED(software);
+        auto* view = new QWebEngineView(parent);
+        // Loading a page must not take the keyboard from the box being typed in.
+        view->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+        return view;
+    }
 
     void load(QWidget* view, const QUrl& url) override { webView(view)->load(url); }
 
@@ -22,6 +40,12 @@ public:
     void onLoadFinished(QWidget* view, QObject* context,
                         std::function<void(bool ok)> handler) override {
         connect(webView(view), &QWebEngineView::loadFinished, context, std::move(handler));
+    }
+
+    void evaluate(QWidget* view, const QString& script,
+                  std::function<void(const QString& result)> done) override {
+        webView(view)->page()->runJavaScript(
+            script, [done = std::move(done)](const QVariant& result) { done(result.toString()); });
     }
 
 private:
