@@ -69,9 +69,22 @@ Driver::~Driver() {
 bool Driver::start() {
     app::applyIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
-    m_program = std::make_unique<app::Program>(m_messageBox, m_failureReport, [this] { ++m_quits; });
+    m_program =
+        std::make_unique<app::Program>(m_messageBox, m_failureReport, [this] { ++m_quits; });
     m_program->start();
-    return QTest::qWaitForWindowActive(&m_program->form1().window());
+    return newWindowActive(m_program->form1().window());
+}
+
+bool Driver::newWindowActive(QWidget& window) {
+    // A compositor activates a window that opens, for its seat; a headless
+    // weston has no seat, and is told what one would do.
+    if (QGuiApplication::platformName() == u"wayland" && QTest::qWaitForWindowExposed(&window) &&
+        !window.isActiveWindow()) {
+        QWindowSystemInterface::handleWindowActivated(window.windowHandle(),
+                                                      Qt::ActiveWindowFocusReason);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    }
+    return QTest::qWaitForWindowActive(&window);
 }
 
 std::pair<windowing::Form*, QString> Driver::resolve(const QString& ref) {
@@ -87,7 +100,7 @@ QString Driver::run(const QString& steps) {
             return s + u": "_s + failed;
         settle();
         if (!hadResults && actual(u"Form2"_s) == u"shown") // the user waits for it
-            (void)QTest::qWaitForWindowActive(&m_program->form2().window());
+            (void)newWindowActive(m_program->form2().window());
     }
     return {};
 }
@@ -248,7 +261,8 @@ QString Driver::key(const QString& s) {
     // A page handles its keys in the browser engine: wait until the focus
     // has moved to another control, or to another field of the page.
     (void)QTest::qWaitFor([&] {
-        return focusedControl() != before || (!fieldBefore.isNull() && pageField(before) != fieldBefore);
+        return focusedControl() != before ||
+               (!fieldBefore.isNull() && pageField(before) != fieldBefore);
     });
     settle();
     const QString now = focusedControl();
@@ -287,7 +301,8 @@ bool Driver::bringToFront(windowing::Form& form) {
     if (QGuiApplication::platformName() == u"wayland") {
         // A program cannot activate its window there; the compositor does,
         // when the user clicks into it. This is what it then tells Qt.
-        QWindowSystemInterface::handleWindowActivated(w.windowHandle(), Qt::ActiveWindowFocusReason);
+        QWindowSystemInterface::handleWindowActivated(w.windowHandle(),
+                                                      Qt::ActiveWindowFocusReason);
         QWindowSystemInterface::flushWindowSystemEvents();
     } else {
         w.activateWindow();
@@ -315,9 +330,9 @@ void Driver::boxShown(QMessageBox& box) {
                               (failure || box.icon() == QMessageBox::NoIcon);
     const QString seen = failure ? box.informativeText().section(u"\n\n"_s, 0, 0) : box.text();
     (failure ? m_failures : m_prompts)
-        .append((seen == u"Please enter the gold price from above charts"       ? u"gold"_s
+        .append((seen == u"Please enter the gold price from above charts"     ? u"gold"_s
                  : seen == u"Please enter the Silver price from above charts" ? u"silver"_s
-                                                                                : seen) +
+                                                                              : seen) +
                 (asItShouldBe ? QString() : u" (in an odd box)"_s));
     if (!failure) {
         for (int i = 1; i <= 8; ++i)
@@ -326,7 +341,8 @@ void Driver::boxShown(QMessageBox& box) {
     if (QWidget* over = box.parentWidget())
         m_activeBeforeBox = over->window();
     // Answered as a user does, once it is up.
-    QTimer::singleShot(0, &box, [&box] { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); });
+    QTimer::singleShot(0, &box,
+                       [&box] { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); });
 }
 
 QString Driver::actual(const QString& what) {

@@ -90,6 +90,7 @@ private:
     // a control that is no pane.
     QString pageField(const QString& control);
     bool bringToFront(windowing::Form& form);
+    bool newWindowActive(QWidget& window);
     void settle();
 
     app::ModalMessageBox m_messageBox;
