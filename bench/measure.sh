@@ -73,6 +73,8 @@ for ((i = 0; i < rounds; i++)); do
     read -r ms mib < <(pages_and_memory perf_app app-pages)
     samples[app-pages]+="$ms "
     samples[app-pages-pss]+="$mib "
+    samples[bare-stall]+="$("$bin/perf_bare_panes" stall 2>/dev/null | awk '$1 == "stall" {print $2}') "
+    samples[app-stall]+="$("$bin/perf_app" app-stall 2>/dev/null | awk '$1 == "stall" {print $2}') "
 done
 m() { tr ' ' '\n' <<<"${samples[$1]}" | grep . | median; }
 
@@ -84,6 +86,8 @@ echo "bare Qt Widgets window $(m bare-map)   calculator $(m app-map)   ratio $(r
 echo "bare window with the shared OpenGL context $(m bare-gl-map)   ratio $(ratio "$(m app-map)" "$(m bare-gl-map)")"
 echo "== start-up to both chart pages loaded (ms)"
 echo "bare two-view window $(m bare-pages)   calculator $(m app-pages)   ratio $(ratio "$(m app-pages)" "$(m bare-pages)")"
+echo "== the longest wait for an answer to input in the first 3 s, while the pages start (ms)"
+echo "bare two-view window $(m bare-stall)   calculator $(m app-stall)   ratio $(ratio "$(m app-stall)" "$(m bare-stall)")"
 echo "== memory, whole process tree with both pages loaded (PSS MiB)"
 echo "bare two-view window $(m bare-pages-pss)   calculator $(m app-pages-pss)   ratio $(ratio "$(m app-pages-pss)" "$(m bare-pages-pss)")"
 echo "== one handler and the painting of what it changed (microseconds, mean of 2000)"

@@ -4,6 +4,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <ctime>
@@ -34,4 +38,31 @@ public:
 
 private:
     bool m_done = false;
+};
+
+// Prints "stall <ms>" three seconds after it was made, then quits: the
+// longest the event loop did not run meanwhile, which is the longest a key
+// or a click would have waited for an answer.
+class StallReport : public QObject {
+public:
+    StallReport() {
+        m_clock.start();
+        m_timer.callOnTimeout(this, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_longest = std::max(m_longest, now - m_last);
+            m_last = now;
+            if (now < 3000000000LL)
+                return;
+            std::printf("stall %.1f\n", m_longest / 1e6);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+        m_timer.start(1);
+    }
+
+private:
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+    qint64 m_last = 0;
+    qint64 m_longest = 0;
 };

@@ -25,10 +25,10 @@ log="${2:-$PWD/check-debian-$1.log}"
 # The first Debian archive that apt is set to use, in either sources format.
 mirror=$(
     {
-        sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null
+        sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null || true
         sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]\+\).*/\2/p' \
-            /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null
-    } | tr ' ' '\n' | grep -E '^https?://' | grep -v -- '-security' | head -n 1
+            /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true
+    } | tr ' ' '\n' | grep -E '^https?://' | grep -v -- '-security' | head -n 1 || true
 )
 [[ -n "$mirror" ]] || { echo "$0: no Debian mirror found in apt's sources" >&2; exit 2; }
 
