@@ -124,6 +124,11 @@ QString Driver::step(const QString& s) {
         }
         return {};
     }
+    if (s.startsWith(u"moved ")) { // by the program itself, as a browser engine may
+        const auto [f, name] = resolve(arg);
+        f->control(name).setFocus(Qt::OtherFocusReason);
+        return {};
+    }
     if (s == u"busy") {
         for (int i = 0; i < 2; ++i) {
             auto& process = m_busy.emplace_back(std::make_unique<QProcess>());

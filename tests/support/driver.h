@@ -34,6 +34,7 @@ class QProcess;
 //   close Form2       the window's close button
 //   activate Form1    bring the window to the front, as clicking its title
 //   wait panes        until both chart pages have loaded
+//   moved Text6       the focus moved by the program, not by the user
 //   busy              two CPU-bound processes run beside it until the row ends
 //   walk              a seeded random walk of such steps, checked as it goes
 //

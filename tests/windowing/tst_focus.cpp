@@ -12,6 +12,7 @@ const std::vector<Table> tables = {
         {"Tab is a departure", "Text5=0.00; Tab", "prompts=gold; focus=Text6"},
         {"a click on a label is none", "Text5=0.00; click Label1; click Label14", "focus=Text5; Text5=0.00"},
         {"the prompt closing is none", "Text5=0.00; Tab; Text5=0.00; Tab", "prompts=gold,gold,gold; visited=Text6,Text6"},
+        {"a move the program made is none, and is undone", "Text5=0.00; moved Text6", "focus=Text5; Text5=0.00"},
         {"a drop-down list opening is none", "Combo2=Gram; Combo2=Ounce", "focus=Combo2; Combo2=Ounce"},
         {"another window is none, the next move is one", "click Command2; Text5=0.00; activate Form2; activate Form1; Tab", "prompts=gold; visited=Text6"},
         {"an access key moves the focus first", "Text1=1000; Alt+A", "Label10=25; Form2=shown; focus=Form2.Command1"},
