@@ -32,6 +32,18 @@ const bool environmentPrepared = [] {
     return true;
 }();
 
+// What Wayland's compositor tells Qt when it activates a window (the call
+// was renamed in a later Qt).
+template <typename System = QWindowSystemInterface> void activatedByCompositor(QWindow* window) {
+    if constexpr (requires {
+                      System::handleFocusWindowChanged(window, Qt::ActiveWindowFocusReason);
+                  })
+        System::handleFocusWindowChanged(window, Qt::ActiveWindowFocusReason);
+    else
+        System::handleWindowActivated(window, Qt::ActiveWindowFocusReason);
+    System::flushWindowSystemEvents();
+}
+
 QString text(const QRect& r) {
     return QString::asprintf("%d,%d,%d,%d", r.x(), r.y(), r.width(), r.height());
 }
@@ -80,9 +92,7 @@ bool Driver::newWindowActive(QWidget& window) {
     // weston has no seat, and is told what one would do.
     if (QGuiApplication::platformName() == u"wayland" && QTest::qWaitForWindowExposed(&window) &&
         !window.isActiveWindow()) {
-        QWindowSystemInterface::handleWindowActivated(window.windowHandle(),
-                                                      Qt::ActiveWindowFocusReason);
-        QWindowSystemInterface::flushWindowSystemEvents();
+        activatedByCompositor(window.windowHandle());
     }
     return QTest::qWaitForWindowActive(&window);
 }
@@ -306,9 +316,7 @@ bool Driver::bringToFront(windowing::Form& form) {
     if (QGuiApplication::platformName() == u"wayland") {
         // A program cannot activate its window there; the compositor does,
         // when the user clicks into it. This is what it then tells Qt.
-        QWindowSystemInterface::handleWindowActivated(w.windowHandle(),
-                                                      Qt::ActiveWindowFocusReason);
-        QWindowSystemInterface::flushWindowSystemEvents();
+        activatedByCompositor(w.windowHandle());
     } else {
         w.activateWindow();
     }
