@@ -155,6 +155,7 @@ void Form::unload() {
     m_controlWidgets.clear();
     m_lostFocus.clear();
     m_focused = nullptr;
+    m_clicked = nullptr;
     // The old window goes later; it must not call back into this form.
     qApp->removeEventFilter(this);
     old->disconnect(this);
@@ -178,12 +179,17 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         auto* button = qobject_cast<QPushButton*>(watched);
         if (button && m_controlWidgets.contains(button))
             button->setFocus(Qt::ShortcutFocusReason);
-    } else if (event->type() == QEvent::FocusIn && watched->isWidgetType()) {
+    } else if ((event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) &&
+               watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (m_window && widget->window() == m_window)
+        if (!m_window || widget->window() != m_window)
+            return false;
+        if (event->type() == QEvent::FocusIn)
             focusEntered(widget, static_cast<QFocusEvent*>(event)->reason());
+        else
+            m_clicked = controlContaining(widget);
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 QWidget* Form::controlContaining(QWidget* widget) const {
@@ -212,11 +218,16 @@ void Form::focusEntered(QWidget* widget, Qt::FocusReason reason) {
     // key. Any other move (the browser engine starting or loading a page, or
     // anything else inside the program) is undone once it has finished, and
     // runs nothing.
+    // A click into a window that is not active yet moves the focus there only
+    // once the window is activated.
     const bool byUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                        reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+                        reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+                        (reason == Qt::ActiveWindowFocusReason && control && control == m_clicked);
     if (!byUser || !control) {
-        QTimer::singleShot(0, m_window, [back = m_focused] {
-            if (back && back->isVisible() && back->isEnabled() && back->isActiveWindow())
+        // Unless the user has moved on meanwhile.
+        QTimer::singleShot(0, m_window, [back = m_focused, stray = QPointer<QWidget>(widget)] {
+            if (back && stray && QApplication::focusWidget() == stray && back->isVisible() &&
+                back->isEnabled())
                 back->setFocus(Qt::OtherFocusReason);
         });
         return;

@@ -108,6 +108,7 @@ private:
     QSet<QWidget*> m_controlWidgets;
     QHash<QWidget*, std::function<void()>> m_lostFocus;
     QPointer<QWidget> m_focused; // the control that has, or last had, the focus
+    QPointer<QWidget> m_clicked; // the control last pressed with the mouse
     quint64 m_loadCount = 0;
     bool m_shownSinceLoad = false;
 };
