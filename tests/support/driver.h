@@ -16,7 +16,6 @@
 #include <vector>
 
 class QMessageBox;
-class QProcess;
 
 // Works the calculator's real widgets as a user does, from steps written as
 // text, and reads back what the windows show. Steps and expectations are
@@ -27,7 +26,7 @@ class QProcess;
 //   Text1=1000        click into the box, select what it holds, type over it
 //   Combo2=Gram       a list item is picked from the opened drop-down list,
 //                     any other text is typed
-//   Tab  Shift+Tab  Alt+C  Alt+A  Return  Ctrl+A
+//   Tab  Shift+Tab  Alt+C  Alt+A  Return
 //                     keys, to the focused control, pressed once
 //   type 100          keys typed into the focused control, without a click
 //   click Command2    a mouse click (on a button, a box or a label)
@@ -35,7 +34,6 @@ class QProcess;
 //   activate Form1    bring the window to the front, as clicking its title
 //   wait panes        until both chart pages have loaded
 //   moved Text6       the focus moved by the program, not by the user
-//   busy              two CPU-bound processes run beside it until the row ends
 //   walk              a seeded random walk of such steps, checked as it goes
 //
 // Expectations, each "what=text":
@@ -61,10 +59,9 @@ class QProcess;
 //
 // Every box is the program's own, as it appears on the screen; the driver
 // reads it and answers it with a click on OK.
-class Driver {
+class Driver : public QObject {
 public:
     Driver();
-    ~Driver();
 
     // Starts the program, as its main does, and waits for the main window.
     [[nodiscard]] bool start();
@@ -78,7 +75,7 @@ public:
     QString actual(const QString& what);
 
 private:
-    friend class BoxWatcher;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void boxShown(QMessageBox& box);
     QString step(const QString& step);
     QString key(const QString& step);
@@ -91,13 +88,11 @@ private:
     // a control that is no pane.
     QString pageField(const QString& control);
     bool bringToFront(windowing::Form& form);
-    bool newWindowActive(QWidget& window);
+    bool activate(QWidget& window, bool opening);
     void settle();
 
     app::ModalMessageBox m_messageBox;
     app::ModalFailureReport m_failureReport;
-    std::unique_ptr<QObject> m_boxWatcher;
-    std::vector<std::unique_ptr<QProcess>> m_busy;
     QPointer<QWidget> m_activeBeforeBox;
     std::unique_ptr<app::Program> m_program;
     QStringList m_prompts;
