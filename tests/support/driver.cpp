@@ -195,13 +195,11 @@ QString Driver::walk() {
             typed[box] = s.section(u'=', 1);
         if (clears)
             typed.fill(u"0"_s);
-        for (int b = 1; b <= 8; ++b) {
-            const QString now = actual(u"Text%1"_s.arg(b));
-            const QString read = outcome::of([&] { return numeric::TextToNumber(typed[b]); });
-            if (now != typed[b] &&
-                (now != u"0" || !(typed[b].isEmpty() || read == u"0" || read == u"-0")))
+        for (int b = 1; b <= 8; ++b) { // as typed, or "0" for a text that is empty or zero
+            const QString now = actual(u"Text%1"_s.arg(b)), was = std::exchange(typed[b], now);
+            const QString read = outcome::of([&] { return numeric::TextToNumber(was); });
+            if (now != was && (now != u"0" || !(was.isEmpty() || read == u"0" || read == u"-0")))
                 return u"step %1, %2: Text%3 holds %4"_s.arg(i).arg(s).arg(b).arg(now);
-            typed[b] = now;
         }
     }
     m_prompts.clear(); // the walk checked its own
