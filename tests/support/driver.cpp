@@ -9,6 +9,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -42,6 +44,23 @@ template <typename System = QWindowSystemInterface> void activatedByCompositor(Q
     else
         System::handleWindowActivated(window, Qt::ActiveWindowFocusReason);
     System::flushWindowSystemEvents();
+}
+
+// Lets the program run until the condition holds or the time is up. Not
+// QTest::qWaitFor: on Qt 6.4 it sleeps between its looks, and the browser
+// engine, whose work comes through the event loop, then loads a page in
+// seconds instead of a fraction of one.
+template <typename Condition> bool waitFor(Condition&& holds, int ms = 5000) {
+    const QDeadlineTimer deadline(ms);
+    while (!holds()) {
+        if (deadline.hasExpired())
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
 }
 
 QString text(const QRect& r) {
@@ -99,7 +118,7 @@ QString Driver::step(const QString& s) {
             return !f.chartPane("WebBrowser1").title().isEmpty() &&
                    !f.chartPane("WebBrowser2").title().isEmpty();
         };
-        while (f.isLoaded() && !QTest::qWaitFor(loaded)) { // however long a busy machine takes
+        while (f.isLoaded() && !waitFor(loaded)) { // however long a busy machine takes
         }
         return f.isLoaded() ? QString() : u"the window has gone"_s;
     }
@@ -109,7 +128,7 @@ QString Driver::step(const QString& s) {
         return {};
     }
     if (s.startsWith(u"type ")) {
-        if (!QTest::qWaitFor([] { return QApplication::focusWidget(); }))
+        if (!waitFor([] { return QApplication::focusWidget(); }))
             return u"no control has the focus"_s;
         QTest::keyClicks(QApplication::focusWidget(), arg);
         return {};
@@ -143,12 +162,12 @@ QString Driver::step(const QString& s) {
     if (item >= 0) { // from the drop-down list, with the keyboard
         QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* list = combo->view();
-        if (!QTest::qWaitFor([&] { return list->isVisible(); }))
+        if (!waitFor([&] { return list->isVisible(); }))
             return u"the list did not open"_s;
         while (list->currentIndex().row() != item)
             QTest::keyClick(list, list->currentIndex().row() < item ? Qt::Key_Down : Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Return);
-        (void)QTest::qWaitFor([&] { return !list->isVisible(); });
+        (void)waitFor([&] { return !list->isVisible(); });
         QCoreApplication::processEvents();
         if (!QApplication::focusWidget()) { // offscreen, the closed list leaves no focus
             f->window().activateWindow();
@@ -208,7 +227,7 @@ QString Driver::walk() {
 }
 
 QString Driver::key(const QString& s) {
-    if (!QTest::qWaitFor([] { return QApplication::focusWidget(); }))
+    if (!waitFor([] { return QApplication::focusWidget(); }))
         return u"no control has the focus"_s;
     const QKeyCombination k =
         QKeySequence::fromString(s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0];
@@ -222,14 +241,14 @@ QString Driver::key(const QString& s) {
     // A page handles its keys in the browser engine: wait until the focus
     // has moved to another control, or to another field of the page, and a
     // page entered has given the keys to a field.
-    (void)QTest::qWaitFor([&] {
+    (void)waitFor([&] {
         const QString now = focusedControl();
         return now == before ? !fieldBefore.isNull() && pageField(before) != fieldBefore
                              : !now.isEmpty() &&
                                    (!now.startsWith(u"WebBrowser") || !pageField(now).isEmpty());
     });
     settle(); // a prompt takes the focus for a moment
-    (void)QTest::qWaitFor([this] { return !focusedControl().isEmpty(); });
+    (void)waitFor([this] { return !focusedControl().isEmpty(); });
     m_visited.append(focusedControl());
     return {};
 }
@@ -241,7 +260,7 @@ QString Driver::pageField(const QString& control) {
     m_program->form1().chartPane(control).evaluate(
         u"document.hasFocus() && document.activeElement !== document.body ? document.activeElement.id : ''"_s,
         [answer](const QString& id) { *answer = id; });
-    (void)QTest::qWaitFor([&] { return answer->has_value(); });
+    (void)waitFor([&] { return answer->has_value(); });
     return answer->value_or(u"?"_s);
 }
 
@@ -261,16 +280,18 @@ bool Driver::activate(QWidget& w, bool opening) {
     // A window manager activates a window that opens; on Wayland the
     // compositor does, also when the user clicks into one, since a program
     // cannot. A headless weston has no seat to do it for, and is told.
-    if (QGuiApplication::platformName() == u"wayland" && QTest::qWaitForWindowExposed(&w) &&
-        !w.isActiveWindow())
+    const auto exposed = [&] {
+        return w.windowHandle() && w.windowHandle()->isExposed();
+    };
+    if (QGuiApplication::platformName() == u"wayland" && waitFor(exposed) && !w.isActiveWindow())
         activatedByCompositor(w.windowHandle());
     else if (!opening)
         w.activateWindow();
-    return QTest::qWaitForWindowActive(&w);
+    return waitFor([&] { return exposed() && w.isActiveWindow(); });
 }
 
 void Driver::settle() {
-    (void)QTest::qWaitFor([this] {
+    (void)waitFor([this] {
         return !m_program->handlers().hasPending() && !QApplication::activeModalWidget();
     });
     QCoreApplication::processEvents();
@@ -372,7 +393,7 @@ QString Driver::check(const QString& expectations) {
     const auto differs = [this](const QString& e) {
         return actual(e.section(u'=', 0, 0)) != e.section(u'=', 1);
     };
-    (void)QTest::qWaitFor([&] { return std::none_of(all.begin(), all.end(), differs); }, 10000);
+    (void)waitFor([&] { return std::none_of(all.begin(), all.end(), differs); }, 10000);
     QStringList differ;
     for (const QString& e : all) {
         if (differs(e))
