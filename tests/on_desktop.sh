@@ -45,20 +45,24 @@ fi
     exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' "$0" "$desktop" --inside "$@"
 shift
 case "$desktop" in
-openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
-mutter) mutter --x11 --replace --sm-disable >/dev/null 2>&1 & ;;
+openbox) wm=(openbox --sm-disable) ;;
+mutter) wm=(mutter --x11 --replace --sm-disable) ;;
 *)
     echo "unknown desktop: $desktop" >&2
     exit 2
     ;;
 esac
-server=$!
 trap stop EXIT
 # Until the window manager manages the screen, windows would open unmanaged;
-# mutter takes a few seconds.
-for _ in $(seq 400); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    kill -0 "$server" 2>/dev/null || { echo "$desktop did not start" >&2; exit 1; }
-    sleep 0.05
+# mutter takes a few seconds. One that gives up at once is started again.
+for attempt in 1 2 3; do
+    "${wm[@]}" >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 400); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break 2
+        kill -0 "$server" 2>/dev/null || break
+        sleep 0.05
+    done
+    ((attempt < 3)) || { echo "$desktop did not start" >&2; exit 1; }
 done
 QT_QPA_PLATFORM=xcb "$@"
