@@ -65,7 +65,7 @@ run_and_check() {
         listing=$(pages "$port" 2>/dev/null || true)
         if [[ "$listing" == *"file://$app/gold.html"* && "$listing" == *"file://$app/silver.html"* &&
               "$listing" == *'"title": "Gold price"'* && "$listing" == *'"title": "Silver price"'* ]]; then
-            python3 "$here/play_page_rows.py" "$port" "$here/../pages/pages.test.js" ||
+            /usr/bin/python3 "$here/play_page_rows.py" "$port" "$here/../pages/pages.test.js" ||
                 fail "$program in $3: the chart pages do not convert as their rows say"
             kill "$pid"; wait "$pid" 2>/dev/null || true
             return 0

@@ -4,35 +4,23 @@
 calculator shows, through its browser engine's debugging port, and prints
 what differs. Exits 0 only when every page played some rows and all held.
     usage: play_page_rows.py <port> <rows.js>"""
-import base64, json, os, socket, struct, sys, urllib.request
+import json, sys, urllib.request
+
+import websocket  # Debian's python3-websocket
 
 
 def evaluate(ws_url, expression):
-    """Runtime.evaluate over the page's DevTools web socket (RFC 6455)."""
-    address, path = ws_url[len("ws://"):].split("/", 1)
-    host, port = address.rsplit(":", 1)
-    sock = socket.create_connection((host, int(port)), timeout=30)
-    key = base64.b64encode(os.urandom(16)).decode()
-    sock.sendall((f"GET /{path} HTTP/1.1\r\nHost: {address}\r\nUpgrade: websocket\r\n"
-                  f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
-                  "Sec-WebSocket-Version: 13\r\n\r\n").encode())
-    stream = sock.makefile("rb")
-    while stream.readline() not in (b"\r\n", b""):
-        pass
-    message = json.dumps({"id": 1, "method": "Runtime.evaluate", "params": {
-        "expression": expression, "returnByValue": True}}).encode()
-    length = len(message)
-    size = bytes([0x80 | length]) if length < 126 else bytes([0x80 | 127]) + struct.pack(">Q", length)
-    mask = os.urandom(4)  # a client masks what it sends
-    sock.sendall(b"\x81" + size + mask + bytes(b ^ mask[i % 4] for i, b in enumerate(message)))
-    while True:
-        head, length = stream.read(2)
-        length &= 0x7F
-        if length >= 126:
-            length = int.from_bytes(stream.read(2 if length == 126 else 8), "big")
-        data = stream.read(length)
-        if head & 0x0F == 1 and json.loads(data).get("id") == 1:
-            return json.loads(data)["result"]
+    """Runtime.evaluate over the page's DevTools web socket."""
+    ws = websocket.create_connection(ws_url, timeout=30, suppress_origin=True)
+    try:
+        ws.send(json.dumps({"id": 1, "method": "Runtime.evaluate", "params": {
+            "expression": expression, "returnByValue": True}}))
+        while True:
+            answer = json.loads(ws.recv())
+            if answer.get("id") == 1:
+                return answer["result"]
+    finally:
+        ws.close()
 
 
 port, rows = sys.argv[1], open(sys.argv[2], encoding="utf-8").read()
