@@ -29,7 +29,6 @@ public:
     windowing::MessageBox& messageBox() override { return m_messageBox; }
     windowing::HandlerQueue& handlers() { return m_handlers; }
 
-    bool hasForm1() const { return m_form1 != nullptr; }
     bool hasForm2() const { return m_form2 != nullptr; }
 
 private:

@@ -69,7 +69,6 @@ void ChartPane::createView() {
         m_view->setFocus(Qt::OtherFocusReason);
     if (!m_location.isEmpty())
         backend->load(m_view, m_location);
-    emit viewCreated();
 }
 
 } // namespace windowing

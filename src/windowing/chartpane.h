@@ -21,14 +21,12 @@ public:
 
     // Shows the local file at `path`; does not wait for it to load.
     void navigate(const QString& path);
-    // The browser view once it exists, and the title of the page it shows.
-    QWidget* view() const { return m_view; }
+    // The title of the page it shows, once it has one.
     QString title() const;
     // What a script run in the page gives; nothing before the view exists.
     void evaluate(const QString& script, std::function<void(const QString& result)> done);
 
 signals:
-    void viewCreated();
     void loadFinished(bool ok);
 
 protected:
