@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -179,10 +180,14 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         auto* button = qobject_cast<QPushButton*>(watched);
         if (button && m_controlWidgets.contains(button))
             button->setFocus(Qt::ShortcutFocusReason);
-    } else if ((event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) &&
-               watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (!m_window || widget->window() != m_window)
+    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+        // The widget is found through the application: the object an event
+        // goes to may be one being made or destroyed, not a widget yet or any more.
+        QWidget* widget = event->type() == QEvent::FocusIn
+                              ? QApplication::focusWidget()
+                              : QApplication::widgetAt(
+                                    static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (!m_window || !widget || widget != watched || widget->window() != m_window)
             return false;
         if (event->type() == QEvent::FocusIn)
             focusEntered(widget, static_cast<QFocusEvent*>(event)->reason());
