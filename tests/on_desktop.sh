@@ -37,8 +37,20 @@ if [[ "$desktop" == weston ]]; then
     unset DISPLAY
     # A headless weston has no seat; Qt 6.4's text input then crashes on a
     # click into a text box, so no input method is loaded.
-    WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=none "$@"
-    exit
+    run() { WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=none "$@"; }
+    # Qt 6.4's Wayland client now and then releases a Wayland object twice
+    # from two threads, and libwayland aborts. Only that abort, recognised by
+    # its own message, gets one more run; any other failure stands.
+    log="$XDG_RUNTIME_DIR/stderr"
+    status=0
+    run "$@" 2>"$log" || status=$?
+    cat "$log" >&2
+    if ((status == 134)) && grep -q "wl_proxy_unref: Assertion .proxy->refcount > 0' failed" "$log"; then
+        echo "on_desktop.sh: Qt's Wayland client aborted in libwayland (above); running once more" >&2
+        status=0
+        run "$@" || status=$?
+    fi
+    exit "$status"
 fi
 
 [[ "${1:-}" == --inside ]] ||

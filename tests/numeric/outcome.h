@@ -10,13 +10,8 @@ namespace outcome {
 
 // "en" (full stop, comma), "de" (comma, full stop), "fr" (comma, narrow
 // no-break space) or "ar" (Arabic separators).
-inline const numeric::Separators& region(const QString& name) {
-    using L = QLocale;
-    static const numeric::Separators en = numeric::Separators::fromLocale(L(L::English)),
-                                     de = numeric::Separators::fromLocale(L(L::German)),
-                                     fr = numeric::Separators::fromLocale(L(L::French)),
-                                     ar = numeric::Separators::fromLocale(L(L::Arabic, L::Egypt));
-    return name == u"de" ? de : name == u"fr" ? fr : name == u"ar" ? ar : en;
+inline numeric::Separators region(const QString& name) {
+    return numeric::Separators::fromLocale(QLocale(name));
 }
 
 // What a rule gave: the number with 17 digits, exact for a double, or the

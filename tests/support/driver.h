@@ -11,7 +11,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -70,7 +69,6 @@ public:
     // Empty when every expectation holds (waiting a while for it), else what differs.
     QString check(const QString& expectations);
 
-    app::Program& program() { return *m_program; }
     // The text of whatever `what` names in the expectations above.
     QString actual(const QString& what);
 
@@ -83,7 +81,6 @@ private:
     // "Form2.Label4": the results window and "Label4"; "Label4": the main
     // window and "Label4"; "Form1", "Form2": the window alone.
     std::pair<windowing::Form*, QString> resolve(const QString& ref);
-    QString focusedControl();
     // The id of the field that has the keys in a chart pane's page; null for
     // a control that is no pane.
     QString pageField(const QString& control);
@@ -100,6 +97,7 @@ private:
     QStringList m_visited;
     QHash<QString, QString> m_atPrompt;
     int m_quits = 0;
+    int m_pagesLoaded = 0;
 };
 
 // Tables of behaviour, each row a name, steps and expectations. A test

@@ -16,6 +16,7 @@ const std::vector<Table> tables = {
         {"a drop-down list opening is none", "Combo2=Gram; Combo2=Ounce", "focus=Combo2; Combo2=Ounce"},
         {"another window is none, the next move is one", "click Command2; Text5=0.00; activate Form2; activate Form1; Tab", "prompts=gold; visited=Text6"},
         {"an access key moves the focus first", "Text1=1000; Alt+A", "Label10=25; Form2=shown; focus=Form2.Command1"},
+        {"an access key from within a page", "wait panes; Text1=1000; click Text8; Tab; Alt+C", "Text1=0; focus=Command1; prompts=silver"},
         {"after a failure the program goes on", "Text1=abc; Tab; Text2=1000; Tab", "failures=1; Text1=abc; Label11=25; Form1=shown"},
     }},
     // At once after start, while the browser engine starts (ctest plays each
