@@ -5,7 +5,7 @@
 
 #include <QLocale>
 
-// The words the numeric tables, the fuzz target and the soak share.
+// The words the numeric table and the fuzz target share.
 namespace outcome {
 
 // "en" (full stop, comma), "de" (comma, full stop), "fr" (comma, narrow

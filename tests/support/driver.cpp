@@ -3,7 +3,6 @@
 
 #include "app/application.h"
 #include "app/identity.h"
-#include "outcome.h"
 #include "windowing/chartpane.h"
 
 #include <QAbstractItemView>
@@ -15,7 +14,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -113,8 +111,7 @@ QString Driver::run(const QString& steps) {
         if (const QString failed = step(s); !failed.isEmpty())
             return s + u": "_s + failed;
         settle();
-        // The user waits for it (the walk, made of steps, waited in each).
-        if (!hadResults && s != u"walk" && actual(u"Form2"_s) == u"shown")
+        if (!hadResults && actual(u"Form2"_s) == u"shown") // the user waits for it
             (void)activate(m_program->form2().window(), true);
     }
     return {};
@@ -133,8 +130,6 @@ QString Driver::step(const QString& s) {
     if (s == u"wait panes") // loaded, so that their fields take the keys
         return waitFor([this] { return m_pagesLoaded == 2; }) ? QString()
                                                               : u"the pages did not load"_s;
-    if (s == u"walk")
-        return walk();
     const bool click = s.startsWith(u"click ");
     if (!click && !s.contains(u'='))
         return key(s);
@@ -176,43 +171,6 @@ QString Driver::step(const QString& s) {
     }
     const QString shown = actual(s.section(u'=', 0, 0));
     return shown == typed ? QString() : u"shows "_s + shown;
-}
-
-// A seeded random walk through both windows in the steps above. After every
-// step each input holds what was typed into it, or "0" where a handler resets
-// an empty or zero text and after Clear All. ALTAVESH_SOAK_STEPS (default 400) and
-// ALTAVESH_SOAK_SEED set the walk; scripts/soak.sh runs long ones.
-QString Driver::walk() {
-    // clang-format off
-    const QStringList steps = (u"Text%1=1000|Text%1=12.5|Text%1=-3|Text%1=1,234.5|Text%1=0|Text%1=0.00|"
-        "Text%1=|Text%1=abc|Text%1=1E200|Text%1=2147483647|Combo2=Gram|Combo3=Ounce|Combo2=Tolaas|"
-        "Combo3=ounce|Tab|Shift+Tab|Alt+C|Alt+A|click Command1|click Command2|Form2.Combo1=Rs. India|"
-        "Form2.Combo1=$. US Dollars|click Form2.Command1|close Form2; activate Form1"_s).split(u'|');
-    // clang-format on
-    QRandomGenerator rng(qEnvironmentVariable("ALTAVESH_SOAK_SEED", u"20261207"_s).toUInt());
-    QStringList typed(9, u"0"_s); // Text1 to Text8
-    for (int i = 0; i < qEnvironmentVariable("ALTAVESH_SOAK_STEPS", u"400"_s).toInt(); ++i) {
-        const int box = 1 + rng.bounded(8);
-        const QString s =
-            QString(steps[rng.bounded(steps.size())]).replace(u"%1"_s, QString::number(box));
-        if (s.contains(u"Form2.") && actual(u"Form2"_s) != u"shown")
-            continue;
-        if (s == u"click Command1" || (s == u"Alt+C" && !focusedControl().startsWith(u"Form2.")))
-            typed.fill(u"0"_s); // Clear All
-        else if (s.startsWith(u"Text"))
-            typed[box] = s.section(u'=', 1);
-        if (const QString failed = run(s); !failed.isEmpty())
-            return u"step %1, %2"_s.arg(i).arg(failed);
-        for (int b = 1; b <= 8; ++b) { // as typed, or "0" for a text that is empty or zero
-            const QString now = actual(u"Text%1"_s.arg(b)), was = std::exchange(typed[b], now);
-            const QString read = outcome::of([&] { return numeric::TextToNumber(was); });
-            if (now != was && (now != u"0" || !(was.isEmpty() || read == u"0" || read == u"-0")))
-                return u"step %1, %2: Text%3 holds %4"_s.arg(i).arg(s).arg(b).arg(now);
-        }
-    }
-    m_prompts.clear(); // the walk checked its own
-    m_failures.clear();
-    return {};
 }
 
 QString Driver::key(const QString& s) {

@@ -33,7 +33,6 @@ class QMessageBox;
 //   activate Form1    bring the window to the front, as clicking its title
 //   wait panes        until both chart pages have loaded
 //   moved Text6       the focus moved by the program, not by the user
-//   walk              a seeded random walk of such steps, checked as it goes
 //
 // Expectations, each "what=text":
 //   Label10=25        a control's text or caption
@@ -77,7 +76,6 @@ private:
     void boxShown(QMessageBox& box);
     QString step(const QString& step);
     QString key(const QString& step);
-    QString walk();
     // "Form2.Label4": the results window and "Label4"; "Label4": the main
     // window and "Label4"; "Form1", "Form2": the window alone.
     std::pair<windowing::Form*, QString> resolve(const QString& ref);
