@@ -183,9 +183,8 @@ QString Driver::key(const QString& s) {
     const QKeyCombination k =
         QKeySequence::fromString(s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0];
     const QString before = focusedControl(), fieldBefore = pageField(before);
-    // A page's view takes its keys only through its window, as the window
-    // system hands them on (sent to the view itself, a Tab is now and then
-    // lost on its way to the page).
+    // Keys for a page go through its window, as the window system hands them
+    // on to the browser engine.
     if (before.startsWith(u"WebBrowser"))
         QTest::keyClick(QApplication::focusWidget()->window()->windowHandle(), k.key(),
                         k.keyboardModifiers());
