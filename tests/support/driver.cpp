@@ -238,7 +238,14 @@ bool Driver::activate(QWidget& w, bool opening) {
         activatedByCompositor(w.windowHandle());
     else if (!opening)
         w.activateWindow();
-    return waitFor([&] { return exposed() && w.isActiveWindow(); });
+    const auto active = [&] {
+        return exposed() && w.isActiveWindow();
+    };
+    // A window manager still starting takes a new window for one it found
+    // and does not activate it; the user then clicks into it.
+    if (!waitFor(active, 5000))
+        w.activateWindow();
+    return waitFor(active);
 }
 
 void Driver::settle() {
