@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QIcon>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QPixmap>
 
 #include <unistd.h>
@@ -27,6 +28,11 @@ void prepareProcessEnvironment() {
             flags += (flags.isEmpty() ? "" : " ") + QByteArray(flag);
     }
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+
+    // Qt WebEngine reports its GL set-up at every start; from the desktop
+    // entry that lands in the user's journal. Only that report is silenced,
+    // and a QT_LOGGING_RULES of the user's still overrides this rule.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
     // Qt WebEngine needs the shared OpenGL context before it starts (without
     // it the first view crashes). Where the windowing layer cannot make it
