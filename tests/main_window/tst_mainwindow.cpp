@@ -44,6 +44,13 @@ const std::vector<Table> tables = {
         {"Alt+C leaves the box first", "Text5=0.00; Alt+C", "prompts=gold; atPrompt.Text5=0.00; Text5=0; focus=Command1"},
         {"a click leaves the box first", "Text5=0.00; click Command1", "prompts=gold; atPrompt.Text5=0.00; Text5=0"},
     }},
+    // Return and the keypad's Enter press the focused button; no button is
+    // the window's default.
+    {"keys on buttons", {
+        {"Return on Clear All reached by Tab", "Text1=1000; Tab; Text7=5; Tab; Return", "Text1=0; Text7=0; Label10=0; focus=Command1"},
+        {"Enter on C&alculate", "Text7=5; Tab; Tab; Enter", "Form2=shown; focus=Form2.Command1"},
+        {"Return in a box presses nothing", "Text1=1000; Return", "Text1=1000; Label10=0; Form2=none; focus=Text1"},
+    }},
     // Every departure from a row of zeros prompts for that row's price. A
     // page's four fields (price, its unit, weight, its unit) come before the
     // next control.

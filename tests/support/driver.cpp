@@ -118,40 +118,73 @@ QString Driver::run(const QString& steps) {
 }
 
 QString Driver::step(const QString& s) {
-    const auto [f, name] = resolve(s.contains(u'=') ? s.section(u'=', 0, 0) : s.section(u' ', 1));
-    if (s.startsWith(u"close "))
+    if (s == u"activate other")
+        return activateOther() ? QString() : u"not on the screen"_s;
+    // "Text1=...", "WebBrowser2#price=...", "click Form2.Command1", "drag Command1 to Label1"
+    const QString target = s.contains(u'=') ? s.section(u'=', 0, 0) : s.section(u' ', 1, 1);
+    const QString verb = s.section(u' ', 0, 0);
+    const auto [f, name] = resolve(target.section(u'#', 0, 0));
+    const QString pageId = target.section(u'#', 1);
+    if (verb == u"close")
         return f->window().close() ? QString() : u"refused"_s;
-    if (s.startsWith(u"activate "))
+    if (verb == u"activate")
         return bringToFront(*f) ? QString() : u"not on the screen"_s;
-    if (s.startsWith(u"moved ")) { // by the program itself, as a browser engine may
+    if (verb == u"moved") { // by the program itself, as a browser engine may
         f->control(name).setFocus(Qt::OtherFocusReason);
         return {};
     }
-    if (s == u"wait panes") // loaded, so that their fields take the keys
-        return waitFor([this] { return m_pagesLoaded == 2; }) ? QString()
-                                                              : u"the pages did not load"_s;
-    const bool click = s.startsWith(u"click ");
-    if (!click && !s.contains(u'='))
+    if (s == u"wait panes") { // loaded, so that their fields take the keys
+        if (!waitFor([this] { return m_pagesLoaded == 2; }))
+            return u"the pages did not load"_s;
+        // What the page makes of the mouse button: down, and up again.
+        for (const char* pane : {"WebBrowser1", "WebBrowser2"})
+            (void)pageEvaluate(QString::fromLatin1(pane),
+                               u"window.held = 'no'; for (const [e, v] of [['mousedown', 'yes'], "
+                               "['mouseup', 'no']]) addEventListener(e, () => held = v, true); ''"_s);
+        return {};
+    }
+    if (f->state() != windowing::Form::State::Shown)
+        return u"its window is not on the screen"_s;
+    if (verb == u"drag") {
+        const auto [to, toName] = resolve(s.section(u' ', 3, 3));
+        click(f->control(name), {}, &to->control(toName));
+        return {};
+    }
+    if (verb == u"open") { // the arrow at the right end of a unit box
+        QWidget& combo = f->control(name);
+        click(combo, QPoint(combo.width() - 6, combo.height() / 2));
+        return {};
+    }
+    const bool onlyClick = verb == u"click";
+    if (!onlyClick && !s.contains(u'='))
         return key(s);
 
     const QString typed = s.section(u'=', 1);
     QWidget& control = f->control(name);
     auto* combo = qobject_cast<QComboBox*>(&control);
-    QWidget& target = combo ? *combo->lineEdit() : control;
+    QWidget& clicked = combo ? *combo->lineEdit() : control;
+    std::optional<QPoint> at;
+    if (!pageId.isEmpty() && !(at = pagePoint(name, pageId)))
+        return u"the page has no such field"_s;
+    const auto reached = [&] {
+        return pageId.isEmpty() ? QApplication::focusWidget() == &control
+                                : focusedControl() == name && pageField(name) == pageId;
+    };
     // A window manager may still be activating another window of ours, as
     // the results window when it is shown again; the user clicks once more.
-    for (int n = 0; n == 0 || (!click && QApplication::focusWidget() != &control); ++n) {
-        if (n == 4 || !bringToFront(*f))
+    for (int n = 0; n == 0 || (!onlyClick && !reached()); ++n) {
+        if (n == 4 || (n > 0 && !bringToFront(*f)))
             return u"the click did not give it the focus"_s;
-        QTest::mouseClick(&target, Qt::LeftButton);
+        click(clicked, at);
         settle(); // what leaving the last control started, before the next key
     }
-    if (click)
+    if (onlyClick)
         return {};
+    QWindow* keys = QGuiApplication::focusWindow();
     if (const int item =
             combo ? combo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
         item >= 0) { // from the drop-down list, with the keyboard
-        QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(keys, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* list = combo->view();
         if (!waitFor([&] { return list->isVisible(); }))
             return u"the list did not open"_s;
@@ -162,43 +195,87 @@ QString Driver::step(const QString& s) {
         QCoreApplication::processEvents();
         if (!QApplication::focusWidget()) { // offscreen, the closed list leaves no focus
             f->window().activateWindow();
-            QTest::mouseClick(&target, Qt::LeftButton);
+            click(clicked);
         }
     } else {
-        QTest::keyClick(&target, Qt::Key_A, Qt::ControlModifier);
-        typed.isEmpty() ? QTest::keyClick(&target, Qt::Key_Delete)
-                        : QTest::keyClicks(&target, typed);
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+        if (typed.isEmpty())
+            QTest::keyClick(keys, Qt::Key_Delete);
+        for (const QChar c : typed)
+            QTest::keyClick(keys, c.toLatin1());
     }
-    const QString shown = actual(s.section(u'=', 0, 0));
+    // A page takes its keys in the browser engine, apart from the script
+    // that reads the field back.
+    if (!pageId.isEmpty())
+        (void)waitFor([&] { return actual(target) == typed; });
+    const QString shown = actual(target);
     return shown == typed ? QString() : u"shows "_s + shown;
 }
 
+void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
+    QWidget& top = *on.window();
+    QWindow* window = top.windowHandle();
+    m_pressedAt = on.mapTo(&top, at.value_or(on.rect().center()));
+    QTest::mousePress(window, Qt::LeftButton, {}, m_pressedAt);
+    m_pressedIn = window;
+    // The window manager activates a window that is pressed into. A box is
+    // already active where one runs; offscreen, nothing would give the
+    // window beneath it back its activation.
+    if (!top.isActiveWindow() && !qobject_cast<QMessageBox*>(&top))
+        (void)activate(top, false);
+    constexpr int personsMoment = 120; // ms between a hand's press and release
+    (void)waitFor([] { return false; }, personsMoment);
+    if (releaseOn && m_pressedIn) {
+        m_pressedAt = releaseOn->mapTo(&top, releaseOn->rect().center());
+        QTest::mouseMove(window, m_pressedAt);
+    }
+    releaseMouse();
+}
+
+void Driver::releaseMouse() {
+    if (QWindow* window = m_pressedIn) {
+        m_pressedIn = nullptr;
+        QTest::mouseRelease(window, Qt::LeftButton, {}, m_pressedAt);
+    }
+}
+
+std::optional<QPoint> Driver::pagePoint(const QString& control, const QString& id) {
+    const QStringList xy =
+        pageEvaluate(control, u"(e => e ? [e.getBoundingClientRect()].map(r => Math.round(r.left + "
+                              "r.width / 2) + ',' + Math.round(r.top + r.height / 2))[0] : '')"
+                              "(document.getElementById('%1'))"_s.arg(id))
+            .split(u',');
+    if (xy.size() != 2)
+        return {};
+    return QPoint(xy[0].toInt(), xy[1].toInt());
+}
+
 QString Driver::key(const QString& s) {
-    if (!waitFor([] { return QApplication::focusWidget(); }))
+    if (!waitFor([] { return QApplication::focusWidget() && QGuiApplication::focusWindow(); }))
         return u"no control has the focus"_s;
+    // Keys go to the window that has the keyboard, as the window system sends them.
+    QWindow* window = QGuiApplication::focusWindow();
     if (s.startsWith(u"type ")) {
-        QTest::keyClicks(QApplication::focusWidget(), s.mid(5));
+        for (const QChar c : s.mid(5))
+            QTest::keyClick(window, c.toLatin1());
         return {};
     }
     const QKeyCombination k =
         QKeySequence::fromString(s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0];
     const QString before = focusedControl(), fieldBefore = pageField(before);
-    // Keys for a page go through its window, as the window system hands them
-    // on to the browser engine.
-    if (before.startsWith(u"WebBrowser"))
-        QTest::keyClick(QApplication::focusWidget()->window()->windowHandle(), k.key(),
-                        k.keyboardModifiers());
-    else
-        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
-    if (!s.endsWith(u"Tab")) { // an access key clicks its button a moment later
+    QTest::keyClick(window, k.key(), k.keyboardModifiers());
+    if (s.startsWith(u"Alt+")) { // an access key clicks its button a moment later
         if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()))
             (void)QSignalSpy(button, &QPushButton::clicked).wait(1000);
         return {};
     }
+    if (!s.endsWith(u"Tab"))
+        return {};
     // A page handles its keys in the browser engine: wait until the focus
     // has moved to another control, or to another field (a page first lets
     // go of the field it leaves).
     (void)waitFor([&] {
+        restoreActivation();
         const QString now = focusedControl(), field = pageField(now);
         return !now.isEmpty() && (now != before || (!field.isEmpty() && field != fieldBefore));
     });
@@ -215,16 +292,30 @@ QString Driver::key(const QString& s) {
 QString Driver::pageField(const QString& control) {
     if (!control.startsWith(u"WebBrowser"))
         return {};
+    return pageEvaluate(control, u"document.hasFocus() && document.activeElement !== "
+                                 "document.body ? document.activeElement.id : ''"_s);
+}
+
+QString Driver::pageEvaluate(const QString& control, const QString& script) {
     auto answer = std::make_shared<std::optional<QString>>();
-    m_program->form1().chartPane(control).evaluate(
-        u"document.hasFocus() && document.activeElement !== document.body ? document.activeElement.id : ''"_s,
-        [answer](const QString& id) { *answer = id; });
+    m_program->form1().chartPane(control).evaluate(script,
+                                                   [answer](const QString& r) { *answer = r; });
     (void)waitFor([&] { return answer->has_value(); });
     return answer->value_or(u"?"_s);
 }
 
 bool Driver::bringToFront(windowing::Form& form) {
     return form.state() == windowing::Form::State::Shown && activate(form.window(), false);
+}
+
+bool Driver::activateOther() {
+    if (!m_other) {
+        m_other = std::make_unique<QWidget>();
+        m_other->setWindowTitle(u"Another program"_s);
+        m_other->resize(320, 200);
+    }
+    m_other->show();
+    return activate(*m_other, false);
 }
 
 bool Driver::activate(QWidget& w, bool opening) {
@@ -239,6 +330,7 @@ bool Driver::activate(QWidget& w, bool opening) {
     else if (!opening)
         w.activateWindow();
     const auto active = [&] {
+        restoreActivation(); // a box may have come and gone meanwhile
         return exposed() && w.isActiveWindow();
     };
     // A window manager still starting takes a new window for one it found
@@ -253,11 +345,15 @@ void Driver::settle() {
         return !m_program->handlers().hasPending() && !QApplication::activeModalWidget();
     });
     QCoreApplication::processEvents();
+    restoreActivation();
+    m_activeBeforeBox = nullptr;
+}
+
+void Driver::restoreActivation() {
     // Without a window manager nothing gives the window back its activation
     // once a box has gone.
-    if (m_activeBeforeBox && !QApplication::activeWindow())
+    if (m_activeBeforeBox && !QApplication::activeWindow() && !QApplication::activeModalWidget())
         m_activeBeforeBox->activateWindow();
-    m_activeBeforeBox = nullptr;
 }
 
 void Driver::boxShown(QMessageBox& box) {
@@ -276,9 +372,12 @@ void Driver::boxShown(QMessageBox& box) {
         m_atPrompt[u"Text%1"_s.arg(i)] = m_program->form1().textBox(u"Text%1"_s.arg(i)).text();
     if (QWidget* over = box.parentWidget())
         m_activeBeforeBox = over->window();
-    // Answered as a user does, once it is up.
-    QTimer::singleShot(0, &box,
-                       [&box] { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); });
+    // A button still held goes up now, over the box; then the box is
+    // answered as a user does, once it is up.
+    QTimer::singleShot(0, &box, [this, &box] {
+        releaseMouse();
+        click(*box.button(QMessageBox::Ok));
+    });
 }
 
 QString Driver::actual(const QString& what) {
@@ -297,6 +396,19 @@ QString Driver::actual(const QString& what) {
         return recorded.value(what);
     if (what.startsWith(u"atPrompt."))
         return m_atPrompt.value(what.mid(9));
+    if (what == u"active") {
+        QWindow* w = QGuiApplication::focusWindow();
+        for (windowing::Form* form : {&m_program->form1(), m_program->hasForm2() ? &m_program->form2() : nullptr})
+            if (w && form && form->isLoaded() && w == form->window().windowHandle())
+                return form->description().name;
+        return w && m_other && w == m_other->windowHandle() ? u"other"_s : QString();
+    }
+    if (what.contains(u'#')) // an element of a page
+        return pageEvaluate(what.section(u'#', 0, 0),
+                            u"(e => e ? ('value' in e ? e.value : e.textContent) : '?')"
+                            "(document.getElementById('%1'))"_s.arg(what.section(u'#', 1)));
+    if (what.startsWith(u"held."))
+        return pageEvaluate(what.mid(5), u"String(window.held)"_s);
     if (what == u"Form2" && !m_program->hasForm2())
         return u"none"_s;
     if (what == u"Form1" || what == u"Form2")

@@ -11,10 +11,12 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <memory>
 #include <vector>
 
 class QMessageBox;
+class QWindow;
 
 // Works the calculator's real widgets as a user does, from steps written as
 // text, and reads back what the windows show. Steps and expectations are
@@ -25,18 +27,25 @@ class QMessageBox;
 //   Text1=1000        click into the box, select what it holds, type over it
 //   Combo2=Gram       a list item is picked from the opened drop-down list,
 //                     any other text is typed
-//   Tab  Shift+Tab  Alt+C  Alt+A  Return
-//                     keys, to the focused control, pressed once
+//   WebBrowser2#price=100  click into a page's field and type over it
+//   Tab  Shift+Tab  Alt+C  Alt+A  Return  Enter  Num+Enter
+//                     keys, to the window that has the keyboard, pressed once
 //   type 100          keys typed into the focused control, without a click
-//   click Command2    a mouse click (on a button, a box or a label)
+//   click Command2    a mouse click as a hand makes it: press, a moment,
+//                     release (on a button, a box, a label or a page's field:
+//                     "click WebBrowser2#price")
+//   drag Command1 to Label1   pressed on one, released on the other
+//   open Combo2       a click on a unit box's arrow
 //   close Form2       the window's close button
-//   activate Form1    bring the window to the front, as clicking its title
+//   activate Form1    bring the window to the front, as the window manager
+//                     does on Alt+Tab; "activate other": another program's
 //   wait panes        until both chart pages have loaded
 //   moved Text6       the focus moved by the program, not by the user
 //
 // Expectations, each "what=text":
 //   Label10=25        a control's text or caption
 //   focus=Text2       the control with the keyboard focus
+//   active=Form2      the window that has the keyboard: Form1, Form2, other
 //   visited=A,B       the controls that Tab and Shift+Tab reached, in order
 //   prompts=gold      price prompts that appeared on the screen, "gold" and
 //                     "silver" by their exact texts; none unless given
@@ -54,6 +63,9 @@ class QMessageBox;
 //   title.WebBrowser1=the title of the page a chart pane shows
 //   field.WebBrowser2=price  the id of the page's field that has the keys,
 //                     empty when the page does not have them
+//   WebBrowser2#result=2840.91  the text of a page's element
+//   held.WebBrowser2=no  whether the page last saw a mouse button go down
+//                     and not up again
 //
 // Every box is the program's own, as it appears on the screen; the driver
 // reads it and answers it with a click on OK.
@@ -76,6 +88,14 @@ private:
     void boxShown(QMessageBox& box);
     QString step(const QString& step);
     QString key(const QString& step);
+    // Press on `on` (its centre, or `at`), a person's moment, then release on
+    // `releaseOn` or where it was pressed; each goes to the window, as the
+    // window system sends it. A box that comes up meanwhile gets the release.
+    void click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
+    void releaseMouse();
+    // Where a page's element is in its pane, or nothing.
+    std::optional<QPoint> pagePoint(const QString& control, const QString& id);
+    QString pageEvaluate(const QString& control, const QString& script);
     // "Form2.Label4": the results window and "Label4"; "Label4": the main
     // window and "Label4"; "Form1", "Form2": the window alone.
     std::pair<windowing::Form*, QString> resolve(const QString& ref);
@@ -83,12 +103,17 @@ private:
     // a control that is no pane.
     QString pageField(const QString& control);
     bool bringToFront(windowing::Form& form);
+    bool activateOther();
     bool activate(QWidget& window, bool opening);
     void settle();
+    void restoreActivation();
 
     app::ModalMessageBox m_messageBox;
     app::ModalFailureReport m_failureReport;
     QPointer<QWidget> m_activeBeforeBox;
+    QPointer<QWindow> m_pressedIn; // a mouse button is down in it, at m_pressedAt
+    QPoint m_pressedAt;
+    std::unique_ptr<QWidget> m_other; // stands in for another program's window
     std::unique_ptr<app::Program> m_program;
     QStringList m_prompts;
     QStringList m_failures;
