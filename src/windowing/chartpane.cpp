@@ -1,13 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowing/chartpane.h"
 
+#include "numeric/separators.h"
 #include "windowing/webview.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPaintEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace windowing {
+
+namespace {
+
+// The pages work out numbers for the user to type into the program, so they
+// write them with the separators the program reads: those of the number
+// format, which need not be the language's (the browser's own choice).
+QString separatorsScript() {
+    const numeric::Separators& s = numeric::Separators::system();
+    const QJsonObject separators{{QStringLiteral("decimal"), QString(s.decimal)},
+                                 {QStringLiteral("group"), QString(s.group)}};
+    return QStringLiteral("window.calculatorNumbers = Object.freeze(%1);")
+        .arg(QString::fromUtf8(QJsonDocument(separators).toJson(QJsonDocument::Compact)));
+}
+
+} // namespace
 
 ChartPane::ChartPane(QWidget* parent)
     : QWidget(parent) {
@@ -60,6 +78,7 @@ void ChartPane::createView() {
         return;
     const bool hadFocus = hasFocus();
     m_view = backend->createView(this);
+    backend->addStartScript(m_view, separatorsScript());
     m_view->setObjectName(objectName() + QStringLiteral("View"));
     m_view->setAccessibleName(accessibleName());
     backend->onLoadFinished(m_view, this, [this](bool ok) { emit loadFinished(ok); });

@@ -157,6 +157,7 @@ void Form::unload() {
     m_lostFocus.clear();
     m_focused = nullptr;
     m_clicked = nullptr;
+    m_leftForOtherWindow = false;
     // The old window goes later; it must not call back into this form.
     qApp->removeEventFilter(this);
     old->disconnect(this);
@@ -174,6 +175,7 @@ void Form::onClick(QAnyStringView controlName, std::function<void()> handler) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
+    leftForOtherWindow(watched, event->type());
     // An access key presses the button without moving the focus; move it
     // first, so that the input being left gets its LostFocus before the Click.
     if (event->type() == QEvent::Shortcut) {
@@ -211,14 +213,36 @@ QWidget* Form::controlContaining(QWidget* widget) const {
     return nullptr;
 }
 
+void Form::leftForOtherWindow(QObject* watched, QEvent::Type type) {
+    // The user went from a box here to the program's other window. Window
+    // systems tell it in different orders (this window deactivated, perhaps
+    // no window active, the other activated; or the press into the other
+    // window first), so it counts at the other window's activation or at its
+    // first press or key, whichever comes first. A box of ours, a list or
+    // another program in between is no departure.
+    if (!m_window || !m_focused || m_leftForOtherWindow ||
+        (type != QEvent::WindowActivate && type != QEvent::MouseButtonPress &&
+         type != QEvent::KeyPress))
+        return;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* other = widget ? qobject_cast<FormWindow*>(widget->window()) : nullptr;
+    if (!other || other == m_window)
+        return;
+    m_leftForOtherWindow = true;
+    if (const auto handler = m_lostFocus.value(m_focused))
+        m_handlers.post(guarded(handler));
+}
+
 void Form::focusEntered(QWidget* widget, Qt::FocusReason reason) {
     QWidget* control = controlContaining(widget);
     if (!m_focused) { // the window's first focus, as it opens
         m_focused = control;
         return;
     }
-    if (control == m_focused)
+    if (control == m_focused) {
+        m_leftForOtherWindow = false; // the next move from it is a departure again
         return; // back from a box, a drop-down list or another window
+    }
     // Only the user leaves a control: by Tab, Shift+Tab, a click or an access
     // key. Any other move (the browser engine starting or loading a page, or
     // anything else inside the program) is undone once it has finished, and
@@ -237,8 +261,9 @@ void Form::focusEntered(QWidget* widget, Qt::FocusReason reason) {
         });
         return;
     }
-    if (const auto handler = m_lostFocus.value(m_focused))
+    if (const auto handler = m_lostFocus.value(m_focused); handler && !m_leftForOtherWindow)
         m_handlers.post(guarded(handler));
+    m_leftForOtherWindow = false;
     m_focused = control;
 }
 

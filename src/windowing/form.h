@@ -5,6 +5,7 @@
 #include "windowing/formdescription.h"
 
 #include <QAnyStringView>
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -84,8 +85,9 @@ public:
     void unload();
 
     // Event wiring, called by the definition's `wire` on every load.
-    // LostFocus: the focus moved from this control to another control of the
-    // same window. A modal box or another window taking the focus is not one.
+    // LostFocus: the user moved the focus from this control to another
+    // control of the same window, or to the program's other window. A modal
+    // box, a drop-down list or another program taking the focus is not one.
     void onLostFocus(QAnyStringView controlName, std::function<void()> handler);
     void onClick(QAnyStringView controlName, std::function<void()> handler);
 
@@ -98,6 +100,7 @@ protected:
 private:
     void load();
     void focusEntered(QWidget* widget, Qt::FocusReason reason);
+    void leftForOtherWindow(QObject* watched, QEvent::Type type);
     QWidget* controlContaining(QWidget* widget) const;
     std::function<void()> guarded(std::function<void()> handler) const;
 
@@ -109,6 +112,9 @@ private:
     QHash<QWidget*, std::function<void()>> m_lostFocus;
     QPointer<QWidget> m_focused; // the control that has, or last had, the focus
     QPointer<QWidget> m_clicked; // the control last pressed with the mouse
+    // m_focused was left for the program's other window and its LostFocus
+    // posted; coming back, to it or to any control, is no departure.
+    bool m_leftForOtherWindow = false;
     quint64 m_loadCount = 0;
     bool m_shownSinceLoad = false;
 };

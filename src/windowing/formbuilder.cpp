@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +48,24 @@ QFont fontFor(const ControlFont& wanted) {
     return font;
 }
 
+// Return and the keypad's Enter press the focused button, as on every
+// desktop; Qt's own button takes them only as a window's default button,
+// and neither window has one.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 QWidget* makeControl(const ControlDescription& c, QWidget& window) {
     switch (c.kind) {
     case ControlKind::Label: {
@@ -77,7 +96,7 @@ QWidget* makeControl(const ControlDescription& c, QWidget& window) {
         return combo;
     }
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(c.caption, &window);
+        auto* button = new CommandButton(c.caption, &window);
         button->setAutoDefault(false);
         button->setDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);

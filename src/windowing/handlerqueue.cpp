@@ -4,23 +4,45 @@
 #include "numeric/failures.h"
 #include "windowing/failurereport.h"
 
+#include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace windowing {
 
 HandlerQueue::HandlerQueue(FailureReport& report, QObject* parent)
     : QObject(parent)
-    , m_report(report) {}
+    , m_report(report) {
+    // The release of a mouse button lets what waited for it run.
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 void HandlerQueue::post(std::function<void()> handler) {
     m_pending.push_back(std::move(handler));
-    if (!m_drainScheduled) {
-        m_drainScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_drainScheduled = false;
+    scheduleDrain();
+}
+
+void HandlerQueue::scheduleDrain() {
+    if (m_drainScheduled)
+        return;
+    m_drainScheduled = true;
+    // After the event being delivered: a release clicks its button first,
+    // and the click runs what is pending before itself.
+    QTimer::singleShot(0, this, [this] {
+        m_drainScheduled = false;
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
             runPending();
-        });
-    }
+    });
+}
+
+bool HandlerQueue::eventFilter(QObject* watched, QEvent* event) {
+    // A release can be swallowed (a window blocked by a box, a pointer
+    // grabbed elsewhere); a key or an activation then lets the queue go on.
+    const QEvent::Type type = event->type();
+    if (!m_pending.empty() && (type == QEvent::MouseButtonRelease || type == QEvent::KeyPress ||
+                               type == QEvent::WindowActivate))
+        scheduleDrain();
+    return QObject::eventFilter(watched, event);
 }
 
 void HandlerQueue::runNow(std::function<void()> handler) {

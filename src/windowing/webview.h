@@ -19,6 +19,8 @@ class WebViewBackend {
 public:
     virtual ~WebViewBackend() = default;
     virtual QWidget* createView(QWidget* parent) = 0;
+    // A script that runs in every page the view loads, before the page's own.
+    virtual void addStartScript(QWidget* view, const QString& source) = 0;
     virtual void load(QWidget* view, const QUrl& url) = 0;
     virtual QString title(QWidget* view) const = 0;
     virtual void onLoadFinished(QWidget* view, QObject* context,
@@ -34,5 +36,5 @@ WebViewBackend* webViewBackend();
 
 } // namespace windowing
 
-#define AlTaveshWebViewBackend_iid "org.altavesh.ZakatCalculator.WebViewBackend/1.0"
+#define AlTaveshWebViewBackend_iid "org.altavesh.ZakatCalculator.WebViewBackend/1.1"
 Q_DECLARE_INTERFACE(windowing::WebViewBackend, AlTaveshWebViewBackend_iid)

@@ -32,7 +32,8 @@ cp "$work/stderr" "$work/until-loaded"
 [[ -n "$loaded" ]] || { cat "$work/until-loaded" >&2; echo "FAIL: the pages did not load" >&2; exit 1; }
 
 allowed=("^$" "^DevTools listening on ws://127\.0\.0\.1:$port/"
-         "^Remote debugging server started successfully\. .* http://127\.0\.0\.1:$port\$")
+         "^Remote debugging server started successfully\. .* http://127\.0\.0\.1:$port\$"
+         "^Added \{--remote-allow-origins=\*\} to command-line arguments to avoid web socket") # Qt 6.8
 [[ $(id -u) -eq 0 ]] && allowed+=("^Sandboxing disabled by user\.\$")
 printed=$(grep -v -E "$(IFS='|'; echo "${allowed[*]}")" "$work/until-loaded" || true)
 if [[ -n "$printed" ]]; then

@@ -3,9 +3,9 @@
 # Installs the calculator into a temporary prefix, builds its Debian package
 # and checks it with lintian, validates the desktop metadata, then starts the
 # installed program headless from another folder (directly, and through a
-# link of the user's in a German session), asks its browser engine which
-# pages the two panes hold, and plays the pages' rows
-# (tests/pages/pages.test.js) in them.
+# link of the user's in a German session, then in sessions whose language and
+# number format differ), asks its browser engine which pages the two panes
+# hold, and plays the pages' rows (tests/pages/pages.test.js) in them.
 #   usage: check_install.sh <build dir>
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -52,12 +52,14 @@ lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || { cat "$work/lin
 # Chromium's list of open pages, from its local debugging port.
 pages() { curl -s --max-time 2 "http://127.0.0.1:$1/json/list"; }
 
-# Starts the installed program ($1, debugging port $2, locale $3), waits for
-# both pages in its panes, and plays the pages' rows of behaviour in them.
+# Starts the installed program ($1, debugging port $2, with the regional
+# settings $3..., e.g. LC_ALL=C.UTF-8), waits for both pages in its panes,
+# and plays the pages' rows of behaviour in them.
 run_and_check() {
     local program="$1" port="$2"
-    (cd / && LC_ALL="$3" QT_QPA_PLATFORM=offscreen QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port" \
-        exec "$program" >"$work/run.log" 2>&1) &
+    shift 2
+    (cd / && unset LC_ALL LC_NUMERIC LANG LANGUAGE && export "$@" && QT_QPA_PLATFORM=offscreen \
+        QTWEBENGINE_REMOTE_DEBUGGING="127.0.0.1:$port" exec "$program" >"$work/run.log" 2>&1) &
     pid=$!
     local listing=""
     for _ in $(seq 1 120); do
@@ -66,7 +68,7 @@ run_and_check() {
         if [[ "$listing" == *"file://$app/gold.html"* && "$listing" == *"file://$app/silver.html"* &&
               "$listing" == *'"title": "Gold price"'* && "$listing" == *'"title": "Silver price"'* ]]; then
             /usr/bin/python3 "$here/play_page_rows.py" "$port" "$here/../pages/pages.test.js" ||
-                fail "$program in $3: the chart pages do not convert as their rows say"
+                fail "$program in $*: the chart pages do not convert as their rows say"
             kill "$pid"; wait "$pid" 2>/dev/null || true
             return 0
         fi
@@ -77,7 +79,10 @@ run_and_check() {
 }
 
 port=$((30000 + RANDOM % 20000))
-run_and_check "$prefix/bin/al-tavesh" "$port" C.UTF-8
+run_and_check "$prefix/bin/al-tavesh" "$port" LC_ALL=C.UTF-8
 ln -s "$prefix/bin/al-tavesh" "$work/my-zakat"
-run_and_check "$work/my-zakat" "$((port + 1))" de_DE.UTF-8
+run_and_check "$work/my-zakat" "$((port + 1))" LC_ALL=de_DE.UTF-8
+# A desktop's language and its "Formats" set apart: the number format decides.
+run_and_check "$prefix/bin/al-tavesh" "$((port + 2))" LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8
+run_and_check "$prefix/bin/al-tavesh" "$((port + 3))" LANG=de_DE.UTF-8 LC_NUMERIC=en_US.UTF-8
 echo "install and package check passed"

@@ -33,7 +33,7 @@ for page in pages:
     if not outcome:
         problems.append(f"{page['url']}: {result}")
         continue
-    where = f"{outcome['page']} page in {outcome['language']}"
+    where = f"{outcome['page']} page in {outcome['language']}, decimal \"{outcome['decimal']}\""
     problems += [f"{where}: {f}" for f in outcome["failed"]]
     if outcome["played"] == 0:
         problems.append(f"{where}: no rows played")

@@ -2,8 +2,9 @@
 // What a user types and picks on a chart page, and what the page then shows:
 // the price to type | the weight to type | the nisab, and its worth at that
 // price. The install check plays these rows in the panes of the installed
-// program, in an English and in a German session; a row plays where its page
-// and language are shown.
+// program, in sessions whose language and number format agree and differ; a
+// row plays where its page is shown and the program reads its decimal
+// separator.
 "use strict";
 (() => {
   const hint = "Enter a price above 0";
@@ -12,45 +13,46 @@
   const silver = "Nisab: 612.36 g of silver (52.5 tola)";
   const pick = ' and pick "Gram"';
   const rows = [
-    // name, page, browser language, typed price, quoted per, typed weight, weighed in, shown
-    ["100 a gram, and the nisab's worth", "gold", "en", "100", "per gram", "", "gram",
+    // name, page, the program's decimal separator, typed price, quoted per, typed weight, weighed in, shown
+    ["100 a gram, and the nisab's worth", "gold", ".", "100", "per gram", "", "gram",
      `2840.91 |  | ${gold} / worth 8748 at this price`],
-    ["silver at 100 a gram", "silver", "en", "100", "per gram", "", "gram",
+    ["silver at 100 a gram", "silver", ".", "100", "per gram", "", "gram",
      `2840.91 |  | ${silver} / worth 61236 at this price`],
-    ["1000 per 10 grams", "gold", "en", "1000", "per 10 g", "", "gram",
+    ["1000 per 10 grams", "gold", ".", "1000", "per 10 g", "", "gram",
      `2840.91 |  | ${gold} / worth 8748 at this price`],
-    ["11663.8 a tola", "silver", "en", "11663.8", "per tola", "", "gram",
+    ["11663.8 a tola", "silver", ".", "11663.8", "per tola", "", "gram",
      `28409.09 |  | ${silver} / worth 612360 at this price`],
-    ["a troy ounce, a worth with cents", "silver", "en", "31.1035", "per troy oz", "", "gram",
+    ["a troy ounce, a worth with cents", "silver", ".", "31.1035", "per troy oz", "", "gram",
      `28.41 |  | ${silver} / worth 612.36 at this price`],
-    ["a comma read as the decimal point", "gold", "en", " 11663,8 ", "per tola", "", "gram",
+    ["a comma read as the decimal point", "gold", ".", " 11663,8 ", "per tola", "", "gram",
      `28409.09 |  | ${gold} / worth 87480 at this price`],
-    ["nothing typed, nothing shown", "gold", "en", "", "per gram", "", "gram", ` |  | ${gold}`],
-    ["zero is no price, and has no worth", "gold", "en", "0", "per gram", "", "gram", `${hint} |  | ${gold}`],
-    ["a negative price", "gold", "en", "-5", "per gram", "", "gram", `${hint} |  | ${gold}`],
-    ["words", "silver", "en", "abc", "per tola", "", "gram", `${hint} |  | ${silver}`],
-    ["grouped thousands", "gold", "en", "1,234.5", "per gram", "", "gram", `${hint} |  | ${gold}`],
-    ["beyond any number", "gold", "en", "9".repeat(400), "per gram", "", "gram", `${hint} |  | ${gold}`],
+    ["nothing typed, nothing shown", "gold", ".", "", "per gram", "", "gram", ` |  | ${gold}`],
+    ["zero is no price, and has no worth", "gold", ".", "0", "per gram", "", "gram", `${hint} |  | ${gold}`],
+    ["a negative price", "gold", ".", "-5", "per gram", "", "gram", `${hint} |  | ${gold}`],
+    ["words", "silver", ".", "abc", "per tola", "", "gram", `${hint} |  | ${silver}`],
+    ["grouped thousands", "gold", ".", "1,234.5", "per gram", "", "gram", `${hint} |  | ${gold}`],
+    ["beyond any number", "gold", ".", "9".repeat(400), "per gram", "", "gram", `${hint} |  | ${gold}`],
     // The weight row: grams, whatever it was weighed in.
-    ["10 tola weighed", "gold", "en", "", "per gram", "10", "tola", ` | 116.64${pick} | ${gold}`],
-    ["2 troy ounces weighed", "silver", "en", "", "per gram", "2", "troy oz", ` | 62.21${pick} | ${silver}`],
-    ["grams stay grams", "gold", "en", "", "per gram", " 12.5 ", "gram", ` | 12.50${pick} | ${gold}`],
-    ["a weight in words", "gold", "en", "", "per gram", "ten", "tola", ` | ${noWeight} | ${gold}`],
-    ["a weight of zero", "silver", "en", "", "per gram", "0", "gram", ` | ${noWeight} | ${silver}`],
-    ["a negative weight", "gold", "en", "", "per gram", "-1", "tola", ` | ${noWeight} | ${gold}`],
-    ["German: a decimal comma, no grouping", "gold", "de", "11663800", "per tola", "", "gram",
+    ["10 tola weighed", "gold", ".", "", "per gram", "10", "tola", ` | 116.64${pick} | ${gold}`],
+    ["2 troy ounces weighed", "silver", ".", "", "per gram", "2", "troy oz", ` | 62.21${pick} | ${silver}`],
+    ["grams stay grams", "gold", ".", "", "per gram", " 12.5 ", "gram", ` | 12.50${pick} | ${gold}`],
+    ["a weight in words", "gold", ".", "", "per gram", "ten", "tola", ` | ${noWeight} | ${gold}`],
+    ["a weight of zero", "silver", ".", "", "per gram", "0", "gram", ` | ${noWeight} | ${silver}`],
+    ["a negative weight", "gold", ".", "", "per gram", "-1", "tola", ` | ${noWeight} | ${gold}`],
+    ["decimal comma: a decimal comma, no grouping", "gold", ",", "11663800", "per tola", "", "gram",
      "28409090,91 |  | Nisab: 87,48 g of gold (7,5 tola) / worth 87480000 at this price"],
-    ["German: a typed point still read", "silver", "de", "100.0", "per gram", "", "gram",
+    ["decimal comma: a typed point still read", "silver", ",", "100.0", "per gram", "", "gram",
      "2840,91 |  | Nisab: 612,36 g of silver (52,5 tola) / worth 61236 at this price"],
-    ["German: a worth with cents", "gold", "de", "1,5", "per gram", "", "gram",
+    ["decimal comma: a worth with cents", "gold", ",", "1,5", "per gram", "", "gram",
      "42,61 |  | Nisab: 87,48 g of gold (7,5 tola) / worth 131,22 at this price"],
-    ["German: 10 tola weighed", "gold", "de", "", "per gram", "10", "tola",
+    ["decimal comma: 10 tola weighed", "gold", ",", "", "per gram", "10", "tola",
      ` | 116,64${pick} | Nisab: 87,48 g of gold (7,5 tola)`],
-    ["German: a bad weight", "silver", "de", "", "per gram", "1,2,3", "gram",
+    ["decimal comma: a bad weight", "silver", ",", "", "per gram", "1,2,3", "gram",
      ` | ${noWeight} | Nisab: 612,36 g of silver (52,5 tola)`],
   ];
 
   const page = document.title.startsWith("Gold") ? "gold" : "silver";
+  const decimal = window.calculatorNumbers ? window.calculatorNumbers.decimal : "none";
   const field = (id) => document.getElementById(id);
   // What typing into a box and picking from a list raise.
   const type = (id, text) => {
@@ -63,8 +65,8 @@
   };
   const failed = [];
   let played = 0;
-  for (const [name, forPage, language, price, per, weight, unit, expected] of rows) {
-    if (forPage !== page || !navigator.language.startsWith(language))
+  for (const [name, forPage, rowDecimal, price, per, weight, unit, expected] of rows) {
+    if (forPage !== page || rowDecimal !== decimal)
       continue;
     ++played;
     type("price", price);
@@ -81,5 +83,5 @@
     if (shown !== expected)
       failed.push(`${name}: shows "${shown}", not "${expected}"`);
   }
-  return {page, language: navigator.language, played, failed};
+  return {page, language: navigator.language, decimal, played, failed};
 })();

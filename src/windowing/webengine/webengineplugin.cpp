@@ -5,6 +5,8 @@
 
 #include <QQuickWindow>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -31,6 +33,15 @@ public:
         // Loading a page must not take the keyboard from the box being typed in.
         view->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
         return view;
+    }
+
+    void addStartScript(QWidget* view, const QString& source) override {
+        QWebEngineScript script;
+        script.setSourceCode(source);
+        script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        script.setWorldId(QWebEngineScript::MainWorld); // the page's own scripts read it
+        script.setRunsOnSubFrames(false);
+        webView(view)->page()->scripts().insert(script);
     }
 
     void load(QWidget* view, const QUrl& url) override { webView(view)->load(url); }
