@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QKeySequence>
@@ -216,6 +217,9 @@ void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
     QWidget& top = *on.window();
     QWindow* window = top.windowHandle();
     m_pressedAt = on.mapTo(&top, at.value_or(on.rect().center()));
+    // The pointer is where the hand clicks: on X, the server would otherwise
+    // report it elsewhere once the window manager restacks the window.
+    QCursor::setPos(top.mapToGlobal(m_pressedAt));
     QTest::mousePress(window, Qt::LeftButton, {}, m_pressedAt);
     m_pressedIn = window;
     // The window manager activates a window that is pressed into. A box is
@@ -227,6 +231,7 @@ void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
     (void)waitFor([] { return false; }, personsMoment);
     if (releaseOn && m_pressedIn) {
         m_pressedAt = releaseOn->mapTo(&top, releaseOn->rect().center());
+        QCursor::setPos(top.mapToGlobal(m_pressedAt));
         QTest::mouseMove(window, m_pressedAt);
     }
     releaseMouse();
