@@ -220,13 +220,22 @@ void Form::leftForOtherWindow(QObject* watched, QEvent::Type type) {
     // window first), so it counts at the other window's activation or at its
     // first press or key, whichever comes first. A box of ours, a list or
     // another program in between is no departure.
-    if (!m_window || !m_focused || m_leftForOtherWindow ||
+    if (!m_window || !m_focused ||
         (type != QEvent::WindowActivate && type != QEvent::MouseButtonPress &&
          type != QEvent::KeyPress))
         return;
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* other = widget ? qobject_cast<FormWindow*>(widget->window()) : nullptr;
-    if (!other || other == m_window)
+    if (other == m_window && m_leftForOtherWindow) {
+        // Back here, a key or a press into that same box works in it again,
+        // so leaving it next is a departure; the focus coming back to it (a
+        // box closing, the window manager) is not.
+        if (type == QEvent::KeyPress ||
+            (type == QEvent::MouseButtonPress && controlContaining(widget) == m_focused))
+            m_leftForOtherWindow = false;
+        return;
+    }
+    if (!other || other == m_window || m_leftForOtherWindow)
         return;
     m_leftForOtherWindow = true;
     if (const auto handler = m_lostFocus.value(m_focused))
@@ -239,10 +248,8 @@ void Form::focusEntered(QWidget* widget, Qt::FocusReason reason) {
         m_focused = control;
         return;
     }
-    if (control == m_focused) {
-        m_leftForOtherWindow = false; // the next move from it is a departure again
+    if (control == m_focused)
         return; // back from a box, a drop-down list or another window
-    }
     // Only the user leaves a control: by Tab, Shift+Tab, a click or an access
     // key. Any other move (the browser engine starting or loading a page, or
     // anything else inside the program) is undone once it has finished, and

@@ -113,7 +113,8 @@ private:
     QPointer<QWidget> m_focused; // the control that has, or last had, the focus
     QPointer<QWidget> m_clicked; // the control last pressed with the mouse
     // m_focused was left for the program's other window and its LostFocus
-    // posted; coming back, to it or to any control, is no departure.
+    // posted; coming back, to it or to any control, is no departure, until
+    // the user works in it again.
     bool m_leftForOtherWindow = false;
     quint64 m_loadCount = 0;
     bool m_shownSinceLoad = false;

@@ -119,8 +119,10 @@ QString Driver::run(const QString& steps) {
 }
 
 QString Driver::step(const QString& s) {
-    if (s == u"activate other")
-        return activateOther() ? QString() : u"not on the screen"_s;
+    if (s == u"activate other") { // a plain window stands in for another program's
+        m_other.show();
+        return activate(m_other, false) ? QString() : u"not on the screen"_s;
+    }
     // "Text1=...", "WebBrowser2#price=...", "click Form2.Command1", "drag Command1 to Label1"
     const QString target = s.contains(u'=') ? s.section(u'=', 0, 0) : s.section(u' ', 1, 1);
     const QString verb = s.section(u' ', 0, 0);
@@ -139,9 +141,10 @@ QString Driver::step(const QString& s) {
             return u"the pages did not load"_s;
         // What the page makes of the mouse button: down, and up again.
         for (const char* pane : {"WebBrowser1", "WebBrowser2"})
-            (void)pageEvaluate(QString::fromLatin1(pane),
-                               u"window.held = 'no'; for (const [e, v] of [['mousedown', 'yes'], "
-                               "['mouseup', 'no']]) addEventListener(e, () => held = v, true); ''"_s);
+            (void)pageEvaluate(
+                QString::fromLatin1(pane),
+                u"window.held = 'no'; for (const [e, v] of [['mousedown', 'yes'], "
+                "['mouseup', 'no']]) addEventListener(e, () => held = v, true); ''"_s);
         return {};
     }
     if (f->state() != windowing::Form::State::Shown)
@@ -164,9 +167,17 @@ QString Driver::step(const QString& s) {
     QWidget& control = f->control(name);
     auto* combo = qobject_cast<QComboBox*>(&control);
     QWidget& clicked = combo ? *combo->lineEdit() : control;
-    std::optional<QPoint> at;
-    if (!pageId.isEmpty() && !(at = pagePoint(name, pageId)))
-        return u"the page has no such field"_s;
+    std::optional<QPoint> at; // a page's field: its centre in the pane
+    if (!pageId.isEmpty()) {
+        const QStringList xy =
+            pageEvaluate(name, u"(r => r ? Math.round(r.x + r.width / 2) + ',' + "
+                               "Math.round(r.y + r.height / 2) : '')(document."
+                               "getElementById('%1')?.getBoundingClientRect())"_s.arg(pageId))
+                .split(u',');
+        if (xy.size() != 2)
+            return u"the page has no such field"_s;
+        at = QPoint(xy[0].toInt(), xy[1].toInt());
+    }
     const auto reached = [&] {
         return pageId.isEmpty() ? QApplication::focusWidget() == &control
                                 : focusedControl() == name && pageField(name) == pageId;
@@ -216,17 +227,25 @@ QString Driver::step(const QString& s) {
 void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
     QWidget& top = *on.window();
     QWindow* window = top.windowHandle();
+    // The window pressed into is activated: on X by the window manager,
+    // which takes the press first and hands it on once it has; elsewhere
+    // after the press. A box is already active where a window system runs
+    // one; offscreen, nothing would give the window beneath it back its
+    // activation.
+    const bool x11 = QGuiApplication::platformName() == u"xcb";
+    const auto activated = [&] {
+        return top.isActiveWindow() || qobject_cast<QMessageBox*>(&top) || activate(top, false);
+    };
+    if (x11)
+        (void)activated();
     m_pressedAt = on.mapTo(&top, at.value_or(on.rect().center()));
     // The pointer is where the hand clicks: on X, the server would otherwise
     // report it elsewhere once the window manager restacks the window.
     QCursor::setPos(top.mapToGlobal(m_pressedAt));
     QTest::mousePress(window, Qt::LeftButton, {}, m_pressedAt);
     m_pressedIn = window;
-    // The window manager activates a window that is pressed into. A box is
-    // already active where one runs; offscreen, nothing would give the
-    // window beneath it back its activation.
-    if (!top.isActiveWindow() && !qobject_cast<QMessageBox*>(&top))
-        (void)activate(top, false);
+    if (!x11)
+        (void)activated();
     constexpr int personsMoment = 120; // ms between a hand's press and release
     (void)waitFor([] { return false; }, personsMoment);
     if (releaseOn && m_pressedIn) {
@@ -242,17 +261,6 @@ void Driver::releaseMouse() {
         m_pressedIn = nullptr;
         QTest::mouseRelease(window, Qt::LeftButton, {}, m_pressedAt);
     }
-}
-
-std::optional<QPoint> Driver::pagePoint(const QString& control, const QString& id) {
-    const QStringList xy =
-        pageEvaluate(control, u"(e => e ? [e.getBoundingClientRect()].map(r => Math.round(r.left + "
-                              "r.width / 2) + ',' + Math.round(r.top + r.height / 2))[0] : '')"
-                              "(document.getElementById('%1'))"_s.arg(id))
-            .split(u',');
-    if (xy.size() != 2)
-        return {};
-    return QPoint(xy[0].toInt(), xy[1].toInt());
 }
 
 QString Driver::key(const QString& s) {
@@ -311,16 +319,6 @@ QString Driver::pageEvaluate(const QString& control, const QString& script) {
 
 bool Driver::bringToFront(windowing::Form& form) {
     return form.state() == windowing::Form::State::Shown && activate(form.window(), false);
-}
-
-bool Driver::activateOther() {
-    if (!m_other) {
-        m_other = std::make_unique<QWidget>();
-        m_other->setWindowTitle(u"Another program"_s);
-        m_other->resize(320, 200);
-    }
-    m_other->show();
-    return activate(*m_other, false);
 }
 
 bool Driver::activate(QWidget& w, bool opening) {
@@ -401,13 +399,10 @@ QString Driver::actual(const QString& what) {
         return recorded.value(what);
     if (what.startsWith(u"atPrompt."))
         return m_atPrompt.value(what.mid(9));
-    if (what == u"active") {
-        QWindow* w = QGuiApplication::focusWindow();
-        for (windowing::Form* form : {&m_program->form1(), m_program->hasForm2() ? &m_program->form2() : nullptr})
-            if (w && form && form->isLoaded() && w == form->window().windowHandle())
-                return form->description().name;
-        return w && m_other && w == m_other->windowHandle() ? u"other"_s : QString();
-    }
+    if (what == u"active") // a form's window is named after it
+        return QApplication::activeWindow() == &m_other ? u"other"_s
+               : QApplication::activeWindow()           ? QApplication::activeWindow()->objectName()
+                                                        : QString();
     if (what.contains(u'#')) // an element of a page
         return pageEvaluate(what.section(u'#', 0, 0),
                             u"(e => e ? ('value' in e ? e.value : e.textContent) : '?')"

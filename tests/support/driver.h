@@ -9,10 +9,11 @@
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
+#include <QWidget>
 
 #include <array>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QMessageBox;
@@ -93,8 +94,6 @@ private:
     // window system sends it. A box that comes up meanwhile gets the release.
     void click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
     void releaseMouse();
-    // Where a page's element is in its pane, or nothing.
-    std::optional<QPoint> pagePoint(const QString& control, const QString& id);
     QString pageEvaluate(const QString& control, const QString& script);
     // "Form2.Label4": the results window and "Label4"; "Label4": the main
     // window and "Label4"; "Form1", "Form2": the window alone.
@@ -103,7 +102,6 @@ private:
     // a control that is no pane.
     QString pageField(const QString& control);
     bool bringToFront(windowing::Form& form);
-    bool activateOther();
     bool activate(QWidget& window, bool opening);
     void settle();
     void restoreActivation();
@@ -113,7 +111,7 @@ private:
     QPointer<QWidget> m_activeBeforeBox;
     QPointer<QWindow> m_pressedIn; // a mouse button is down in it, at m_pressedAt
     QPoint m_pressedAt;
-    std::unique_ptr<QWidget> m_other; // stands in for another program's window
+    QWidget m_other; // stands in for another program's window
     std::unique_ptr<app::Program> m_program;
     QStringList m_prompts;
     QStringList m_failures;
