@@ -112,7 +112,10 @@ QString Driver::run(const QString& steps) {
         if (const QString failed = step(s); !failed.isEmpty())
             return s + u": "_s + failed;
         settle();
-        if (!hadResults && actual(u"Form2"_s) == u"shown") // the user waits for it
+        // C&alculate shows the results window, or brings it to the front: the
+        // user waits for it.
+        if (actual(u"Form2"_s) == u"shown" &&
+            (!hadResults || s == u"click Command2" || s == u"Alt+A"))
             (void)activate(m_program->form2().window(), true);
     }
     return {};
@@ -209,6 +212,8 @@ QString Driver::step(const QString& s) {
             f->window().activateWindow();
             click(clicked);
         }
+        // The window has the keyboard back once the list has gone.
+        (void)waitFor([&] { return QGuiApplication::focusWindow() == f->window().windowHandle(); });
     } else {
         QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
         if (typed.isEmpty())
