@@ -83,7 +83,10 @@ Driver::Driver() {
 }
 
 bool Driver::eventFilter(QObject* watched, QEvent* event) {
-    if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+    // Shown by the program; a window manager that maps it again (mutter
+    // attaching it to its window) sends another, spontaneous, Show.
+    if (auto* box = qobject_cast<QMessageBox*>(watched);
+        box && event->type() == QEvent::Show && !event->spontaneous())
         boxShown(*box);
     return false;
 }
