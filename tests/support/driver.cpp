@@ -8,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QCursor>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QKeySequence>
@@ -241,24 +240,23 @@ void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
     // one; offscreen, nothing would give the window beneath it back its
     // activation.
     const bool x11 = QGuiApplication::platformName() == u"xcb";
+    constexpr int personsMoment = 120; // ms between a hand's press and release
     const auto activated = [&] {
-        return top.isActiveWindow() || qobject_cast<QMessageBox*>(&top) || activate(top, false);
+        if (top.isActiveWindow() || qobject_cast<QMessageBox*>(&top) || !activate(top, false))
+            return;
+        // The window system's own focus events for it come in first.
+        (void)waitFor([] { return false; }, personsMoment);
     };
     if (x11)
-        (void)activated();
+        activated();
     m_pressedAt = on.mapTo(&top, at.value_or(on.rect().center()));
-    // The pointer is where the hand clicks: on X, the server would otherwise
-    // report it elsewhere once the window manager restacks the window.
-    QCursor::setPos(top.mapToGlobal(m_pressedAt));
     QTest::mousePress(window, Qt::LeftButton, {}, m_pressedAt);
     m_pressedIn = window;
     if (!x11)
-        (void)activated();
-    constexpr int personsMoment = 120; // ms between a hand's press and release
+        activated();
     (void)waitFor([] { return false; }, personsMoment);
     if (releaseOn && m_pressedIn) {
         m_pressedAt = releaseOn->mapTo(&top, releaseOn->rect().center());
-        QCursor::setPos(top.mapToGlobal(m_pressedAt));
         QTest::mouseMove(window, m_pressedAt);
     }
     releaseMouse();
