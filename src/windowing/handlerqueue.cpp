@@ -4,9 +4,10 @@
 #include "numeric/failures.h"
 #include "windowing/failurereport.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QTimer>
+#include <QWidget>
 
 namespace windowing {
 
@@ -30,8 +31,13 @@ void HandlerQueue::scheduleDrain() {
     // and the click runs what is pending before itself.
     QTimer::singleShot(0, this, [this] {
         m_drainScheduled = false;
-        if (QGuiApplication::mouseButtons() == Qt::NoButton)
-            runPending();
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            return;
+        // A box must not stand over a drop-down list that the same press
+        // opened (the list would keep the keyboard once the box is gone).
+        if (QWidget* list = QApplication::activePopupWidget(); list && !m_pending.empty())
+            list->close();
+        runPending();
     });
 }
 
