@@ -52,6 +52,8 @@ Form::Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent)
 }
 
 Form::~Form() {
+    // The window sends events as it goes; this form must not look at them.
+    qApp->removeEventFilter(this);
     delete m_window;
 }
 
@@ -220,9 +222,9 @@ void Form::leftForOtherWindow(QObject* watched, QEvent::Type type) {
     // window first), so it counts at the other window's activation or at its
     // first press or key, whichever comes first. A box of ours, a list or
     // another program in between is no departure.
-    if (!m_window || !m_focused ||
-        (type != QEvent::WindowActivate && type != QEvent::MouseButtonPress &&
-         type != QEvent::KeyPress))
+    if ((type != QEvent::WindowActivate && type != QEvent::MouseButtonPress &&
+         type != QEvent::KeyPress) ||
+        !m_window || !m_focused)
         return;
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* other = widget ? qobject_cast<FormWindow*>(widget->window()) : nullptr;
