@@ -214,8 +214,10 @@ QString Driver::step(const QString& s) {
             f->window().activateWindow();
             click(clicked);
         }
-        // The window has the keyboard back once the list has gone.
+        // The window has the keyboard back once the list has gone, and the
+        // window system's focus events for the list's grab have come in.
         (void)waitFor([&] { return QGuiApplication::focusWindow() == f->window().windowHandle(); });
+        (void)waitFor([] { return false; }, 120);
     } else {
         QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
         if (typed.isEmpty())
