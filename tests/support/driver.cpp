@@ -20,8 +20,6 @@
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
-#include <optional>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -79,6 +77,7 @@ QString focusedControl() {
 
 Driver::Driver() {
     qApp->installEventFilter(this); // every message box, as it appears on the screen
+    m_other.setObjectName(u"other"_s);
 }
 
 bool Driver::eventFilter(QObject* watched, QEvent* event) {
@@ -135,8 +134,6 @@ QString Driver::step(const QString& s) {
     const QString pageId = target.section(u'#', 1);
     if (verb == u"close")
         return f->window().close() ? QString() : u"refused"_s;
-    if (verb == u"activate")
-        return bringToFront(*f) ? QString() : u"not on the screen"_s;
     if (verb == u"moved") { // by the program itself, as a browser engine may
         f->control(name).setFocus(Qt::OtherFocusReason);
         return {};
@@ -154,6 +151,8 @@ QString Driver::step(const QString& s) {
     }
     if (f->state() != windowing::Form::State::Shown)
         return u"its window is not on the screen"_s;
+    if (verb == u"activate")
+        return activate(f->window(), false) ? QString() : u"not on the screen"_s;
     if (verb == u"drag") {
         const auto [to, toName] = resolve(s.section(u' ', 3, 3));
         click(f->control(name), {}, &to->control(toName));
@@ -190,7 +189,7 @@ QString Driver::step(const QString& s) {
     // A window manager may still be activating another window of ours, as
     // the results window when it is shown again; the user clicks once more.
     for (int n = 0; n == 0 || (!onlyClick && !reached()); ++n) {
-        if (n == 4 || (n > 0 && !bringToFront(*f)))
+        if (n == 4 || (n > 0 && !activate(f->window(), false)))
             return u"the click did not give it the focus"_s;
         click(clicked, at);
         settle(); // what leaving the last control started, before the next key
@@ -325,10 +324,6 @@ QString Driver::pageEvaluate(const QString& control, const QString& script) {
     return answer->value_or(u"?"_s);
 }
 
-bool Driver::bringToFront(windowing::Form& form) {
-    return form.state() == windowing::Form::State::Shown && activate(form.window(), false);
-}
-
 bool Driver::activate(QWidget& w, bool opening) {
     // A window manager activates a window that opens; on Wayland the
     // compositor does, also when the user clicks into one, since a program
@@ -408,9 +403,8 @@ QString Driver::actual(const QString& what) {
     if (what.startsWith(u"atPrompt."))
         return m_atPrompt.value(what.mid(9));
     if (what == u"active") // a form's window is named after it
-        return QApplication::activeWindow() == &m_other ? u"other"_s
-               : QApplication::activeWindow()           ? QApplication::activeWindow()->objectName()
-                                                        : QString();
+        return QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
+                                            : QString();
     if (what.contains(u'#')) // an element of a page
         return pageEvaluate(what.section(u'#', 0, 0),
                             u"(e => e ? ('value' in e ? e.value : e.textContent) : '?')"

@@ -101,7 +101,6 @@ private:
     // The id of the field that has the keys in a chart pane's page; null for
     // a control that is no pane.
     QString pageField(const QString& control);
-    bool bringToFront(windowing::Form& form);
     bool activate(QWidget& window, bool opening);
     void settle();
     void restoreActivation();

@@ -22,7 +22,7 @@ const std::vector<Table> tables = {
     // A hand's click: the press leaves the box, its LostFocus runs, then the
     // release on the button clicks it.
     {"clicks", {
-        {"Clear All after the prompt its press brought", "Text1=1000; Tab; Text5=0; click Command1", "prompts=gold; Text1=0; Label10=0; focus=Command1"},
+        {"Clear All after the prompt its press brought", "Text1=1000; Tab; Text5=0.00; click Command1", "prompts=gold; atPrompt.Text5=0.00; Text5=0; Text1=0; Label10=0; focus=Command1"},
         {"C&alculate after the failure report its press brought", "Text1=abc; click Command2", "failures=1; Text1=abc; Form2=shown"},
         {"a press dragged off the button leaves the box, and clicks nothing", "Text1=1000; Tab; Text5=0.00; drag Command1 to Label1", "prompts=gold; Text5=0; Text1=1000; Label10=25"},
         {"a press on a unit box's arrow leaves the box", "Text5=0.00; open Combo2; Escape", "prompts=gold; Text5=0; focus=Combo2; Combo2=Unit"},
