@@ -24,10 +24,10 @@ packages=(
 # Only the tests and benchmarks need these: Google Benchmark, package and desktop metadata checks, a client
 # for the browser engine's debugging port (python3-websocket), the desktops the GUI tests run on
 # (openbox and mutter on Xvfb, xprop to tell when they manage the screen;
-# weston with Qt's Wayland plugin), and Qt's private GUI headers for the
-# test driver.
+# weston with Qt's Wayland plugin), and Qt's private GUI headers and XTest for
+# the test driver.
 [[ "$mode" == test ]] && packages+=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream curl python3
-    python3-websocket openbox mutter x11-utils weston qt6-wayland qt6-base-private-dev)
+    python3-websocket openbox mutter x11-utils weston qt6-wayland qt6-base-private-dev libxtst-dev)
 
 missing=()
 for p in "${packages[@]}"; do

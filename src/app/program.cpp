@@ -24,7 +24,7 @@ void Program::start() {
 
 windowing::Form& Program::form1() {
     if (!m_form1) {
-        m_form1 = std::make_unique<windowing::Form>(main_window::definition(*this), m_handlers);
+        m_form1 = std::make_unique<windowing::Form>(main_window::definition(*this), m_departures);
         connect(m_form1.get(), &windowing::Form::closedByUser, this, &Program::windowClosed);
     }
     return *m_form1;
@@ -32,7 +32,7 @@ windowing::Form& Program::form1() {
 
 windowing::Form& Program::form2() {
     if (!m_form2) {
-        m_form2 = std::make_unique<windowing::Form>(results_window::definition(*this), m_handlers);
+        m_form2 = std::make_unique<windowing::Form>(results_window::definition(*this), m_departures);
         connect(m_form2.get(), &windowing::Form::closedByUser, this, &Program::windowClosed);
     }
     return *m_form2;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "windowing/departures.h"
 #include "windowing/handlerqueue.h"
 #include "windowing/shell.h"
 
@@ -28,6 +29,7 @@ public:
     windowing::Form& form2() override;
     windowing::MessageBox& messageBox() override { return m_messageBox; }
     windowing::HandlerQueue& handlers() { return m_handlers; }
+    windowing::Departures& departures() { return m_departures; }
 
     bool hasForm2() const { return m_form2 != nullptr; }
 
@@ -36,6 +38,7 @@ private:
 
     windowing::MessageBox& m_messageBox;
     windowing::HandlerQueue m_handlers;
+    windowing::Departures m_departures{m_handlers};
     std::function<void()> m_quit;
     std::unique_ptr<windowing::Form> m_form1;
     std::unique_ptr<windowing::Form> m_form2;

@@ -9,8 +9,7 @@ Failure::Failure(QString message)
 
 ConversionFailure::ConversionFailure(const QString& text)
     : Failure(text.isEmpty() ? QStringLiteral("An empty box was found where a number is needed.")
-                             : QStringLiteral("%1 is not a number.").arg(quotedForMessage(text)))
-    , m_text(text) {}
+                             : QStringLiteral("%1 is not a number.").arg(quotedForMessage(text))) {}
 
 QString quotedForMessage(const QString& text) {
     constexpr qsizetype maxShown = 60;

@@ -25,10 +25,6 @@ private:
 class ConversionFailure : public Failure {
 public:
     explicit ConversionFailure(const QString& text);
-    const QString& text() const noexcept { return m_text; }
-
-private:
-    QString m_text;
 };
 
 // A value that does not fit the type that must hold it.

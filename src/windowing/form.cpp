@@ -2,6 +2,7 @@
 #include "windowing/form.h"
 
 #include "windowing/chartpane.h"
+#include "windowing/departures.h"
 #include "windowing/handlerqueue.h"
 
 #include <QApplication>
@@ -9,10 +10,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
 namespace windowing {
 
@@ -44,16 +43,17 @@ bool FormWindow::focusNextPrevChild(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
-Form::Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent)
+Form::Form(FormDefinition definition, Departures& departures, QObject* parent)
     : QObject(parent)
     , m_definition(std::move(definition))
-    , m_handlers(handlers) {
+    , m_departures(departures)
+    , m_handlers(departures.handlers()) {
     Q_ASSERT(m_definition.description);
 }
 
 Form::~Form() {
-    // The window sends events as it goes; this form must not look at them.
-    qApp->removeEventFilter(this);
+    // The window sends events as it goes; they must not lead back here.
+    m_departures.forget(*this);
     delete m_window;
 }
 
@@ -109,9 +109,7 @@ void Form::load() {
         unload();
         emit closedByUser();
     });
-    // Every focus change, with its reason, also into browser views that are
-    // made later; and the access keys of the buttons.
-    qApp->installEventFilter(this);
+    m_departures.watch(*this);
     if (m_definition.wire)
         m_definition.wire(*this);
     // Form_Load runs inside a handler that needed this form (the results
@@ -157,11 +155,8 @@ void Form::unload() {
     m_built = {};
     m_controlWidgets.clear();
     m_lostFocus.clear();
-    m_focused = nullptr;
-    m_clicked = nullptr;
-    m_leftForOtherWindow = false;
     // The old window goes later; it must not call back into this form.
-    qApp->removeEventFilter(this);
+    m_departures.forget(*this);
     old->disconnect(this);
     old->hide();
     old->deleteLater();
@@ -174,31 +169,6 @@ void Form::onLostFocus(QAnyStringView controlName, std::function<void()> handler
 void Form::onClick(QAnyStringView controlName, std::function<void()> handler) {
     connect(&button(controlName), &QPushButton::clicked, m_window,
             [this, run = guarded(std::move(handler))] { m_handlers.runNow(run); });
-}
-
-bool Form::eventFilter(QObject* watched, QEvent* event) {
-    leftForOtherWindow(watched, event->type());
-    // An access key presses the button without moving the focus; move it
-    // first, so that the input being left gets its LostFocus before the Click.
-    if (event->type() == QEvent::Shortcut) {
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && m_controlWidgets.contains(button))
-            button->setFocus(Qt::ShortcutFocusReason);
-    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
-        // The widget is found through the application: the object an event
-        // goes to may be one being made or destroyed, not a widget yet or any more.
-        QWidget* widget = event->type() == QEvent::FocusIn
-                              ? QApplication::focusWidget()
-                              : QApplication::widgetAt(
-                                    static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        if (!m_window || !widget || widget != watched || widget->window() != m_window)
-            return false;
-        if (event->type() == QEvent::FocusIn)
-            focusEntered(widget, static_cast<QFocusEvent*>(event)->reason());
-        else
-            m_clicked = controlContaining(widget);
-    }
-    return false;
 }
 
 QWidget* Form::controlContaining(QWidget* widget) const {
@@ -215,65 +185,17 @@ QWidget* Form::controlContaining(QWidget* widget) const {
     return nullptr;
 }
 
-void Form::leftForOtherWindow(QObject* watched, QEvent::Type type) {
-    // The user went from a box here to the program's other window. Window
-    // systems tell it in different orders (this window deactivated, perhaps
-    // no window active, the other activated; or the press into the other
-    // window first), so it counts at the other window's activation or at its
-    // first press or key, whichever comes first. A box of ours, a list or
-    // another program in between is no departure.
-    if ((type != QEvent::WindowActivate && type != QEvent::MouseButtonPress &&
-         type != QEvent::KeyPress) ||
-        !m_window || !m_focused)
-        return;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    auto* other = widget ? qobject_cast<FormWindow*>(widget->window()) : nullptr;
-    if (other == m_window && m_leftForOtherWindow) {
-        // Back here, a key or a press into that same box works in it again,
-        // so leaving it next is a departure; the focus coming back to it (a
-        // box closing, the window manager) is not.
-        if (type == QEvent::KeyPress ||
-            (type == QEvent::MouseButtonPress && controlContaining(widget) == m_focused))
-            m_leftForOtherWindow = false;
-        return;
+QWidget* Form::controlFor(const QObject* object) const {
+    for (QWidget* control : m_built.controls) {
+        if (control == object)
+            return control;
     }
-    if (!other || other == m_window || m_leftForOtherWindow)
-        return;
-    m_leftForOtherWindow = true;
-    if (const auto handler = m_lostFocus.value(m_focused))
-        m_handlers.post(guarded(handler));
+    return nullptr;
 }
 
-void Form::focusEntered(QWidget* widget, Qt::FocusReason reason) {
-    QWidget* control = controlContaining(widget);
-    if (!m_focused) { // the window's first focus, as it opens
-        m_focused = control;
-        return;
-    }
-    if (control == m_focused)
-        return; // back from a box, a drop-down list or another window
-    // Only the user leaves a control: by Tab, Shift+Tab, a click or an access
-    // key. Any other move (the browser engine starting or loading a page, or
-    // anything else inside the program) is undone once it has finished, and
-    // runs nothing.
-    // A click into a window that is not active yet moves the focus there only
-    // once the window is activated.
-    const bool byUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                        reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
-                        (reason == Qt::ActiveWindowFocusReason && control && control == m_clicked);
-    if (!byUser || !control) {
-        // Unless the user has moved on meanwhile.
-        QTimer::singleShot(0, m_window, [back = m_focused, stray = QPointer<QWidget>(widget)] {
-            if (back && stray && QApplication::focusWidget() == stray && back->isVisible() &&
-                back->isEnabled())
-                back->setFocus(Qt::OtherFocusReason);
-        });
-        return;
-    }
-    if (const auto handler = m_lostFocus.value(m_focused); handler && !m_leftForOtherWindow)
-        m_handlers.post(guarded(handler));
-    m_leftForOtherWindow = false;
-    m_focused = control;
+std::function<void()> Form::lostFocusOf(QWidget* control) const {
+    const auto handler = m_lostFocus.value(control);
+    return handler ? guarded(handler) : std::function<void()>();
 }
 
 std::function<void()> Form::guarded(std::function<void()> handler) const {

@@ -5,7 +5,6 @@
 #include "windowing/formdescription.h"
 
 #include <QAnyStringView>
-#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -21,6 +20,7 @@ class QPushButton;
 namespace windowing {
 
 class ChartPane;
+class Departures;
 class Form;
 class HandlerQueue;
 
@@ -39,7 +39,8 @@ class FormWindow : public QWidget {
 public:
     FormWindow();
 
-    // The controls that take the focus, in the order Tab visits them.
+    // The controls that take the focus, in the order Tab and Shift+Tab
+    // visit them; Qt's own focus chain is not used.
     void setTabOrder(QList<QWidget*> controls) { m_tabOrder = std::move(controls); }
 
 signals:
@@ -63,12 +64,13 @@ class Form : public QObject {
 public:
     enum class State { NotLoaded, LoadedHidden, Shown };
 
-    Form(FormDefinition definition, HandlerQueue& handlers, QObject* parent = nullptr);
+    Form(FormDefinition definition, Departures& departures, QObject* parent = nullptr);
     ~Form() override;
 
     State state() const;
-    bool isLoaded() const { return m_window != nullptr; }
     const FormDescription& description() const { return *m_definition.description; }
+    // The window while the form is loaded, else nullptr; it does not load.
+    FormWindow* formWindow() const { return m_window; }
 
     // These load the form first when it is not loaded.
     QWidget& window();
@@ -85,37 +87,31 @@ public:
     void unload();
 
     // Event wiring, called by the definition's `wire` on every load.
-    // LostFocus: the user moved the focus from this control to another
-    // control of the same window, or to the program's other window. A modal
-    // box, a drop-down list or another program taking the focus is not one.
+    // LostFocus: the user left this control (Departures decides when).
     void onLostFocus(QAnyStringView controlName, std::function<void()> handler);
     void onClick(QAnyStringView controlName, std::function<void()> handler);
+
+    // For Departures: the control that is or holds `widget` (nullptr for
+    // none), the control that `object` is, and a control's LostFocus, made
+    // safe to run after the form has been unloaded (empty: it has none).
+    QWidget* controlContaining(QWidget* widget) const;
+    QWidget* controlFor(const QObject* object) const;
+    std::function<void()> lostFocusOf(QWidget* control) const;
 
 signals:
     void closedByUser();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void load();
-    void focusEntered(QWidget* widget, Qt::FocusReason reason);
-    void leftForOtherWindow(QObject* watched, QEvent::Type type);
-    QWidget* controlContaining(QWidget* widget) const;
     std::function<void()> guarded(std::function<void()> handler) const;
 
     FormDefinition m_definition;
+    Departures& m_departures;
     HandlerQueue& m_handlers;
     QPointer<FormWindow> m_window;
     BuiltForm m_built;
     QSet<QWidget*> m_controlWidgets;
     QHash<QWidget*, std::function<void()>> m_lostFocus;
-    QPointer<QWidget> m_focused; // the control that has, or last had, the focus
-    QPointer<QWidget> m_clicked; // the control last pressed with the mouse
-    // m_focused was left for the program's other window and its LostFocus
-    // posted; coming back, to it or to any control, is no departure, until
-    // the user works in it again.
-    bool m_leftForOtherWindow = false;
     quint64 m_loadCount = 0;
     bool m_shownSinceLoad = false;
 };

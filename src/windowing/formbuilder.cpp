@@ -161,8 +161,6 @@ BuiltForm buildForm(const FormDescription& description, QWidget& window) {
                      [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     for (const ControlDescription* c : focusable)
         built.tabOrder.append(built.controls.value(c->name));
-    for (qsizetype i = 1; i < built.tabOrder.size(); ++i)
-        QWidget::setTabOrder(built.tabOrder[i - 1], built.tabOrder[i]);
     return built;
 }
 

@@ -13,7 +13,7 @@ namespace windowing {
 
 struct BuiltForm {
     QHash<QString, QWidget*> controls;
-    QList<QWidget*> tabOrder; // the controls that take the focus, by TabIndex
+    QList<QWidget*> tabOrder; // the controls that take the focus, by TabIndex (FormWindow follows it)
 };
 
 // Turns a window description into widgets on `window`: caption, fixed client

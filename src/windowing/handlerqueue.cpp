@@ -4,26 +4,16 @@
 #include "numeric/failures.h"
 #include "windowing/failurereport.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QTimer>
-#include <QWidget>
 
 namespace windowing {
 
 HandlerQueue::HandlerQueue(FailureReport& report, QObject* parent)
     : QObject(parent)
-    , m_report(report) {
-    // The release of a mouse button lets what waited for it run.
-    QCoreApplication::instance()->installEventFilter(this);
-}
+    , m_report(report) {}
 
 void HandlerQueue::post(std::function<void()> handler) {
     m_pending.push_back(std::move(handler));
-    scheduleDrain();
-}
-
-void HandlerQueue::scheduleDrain() {
     if (m_drainScheduled)
         return;
     m_drainScheduled = true;
@@ -31,24 +21,8 @@ void HandlerQueue::scheduleDrain() {
     // and the click runs what is pending before itself.
     QTimer::singleShot(0, this, [this] {
         m_drainScheduled = false;
-        if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            return;
-        // A box must not stand over a drop-down list that the same press
-        // opened (the list would keep the keyboard once the box is gone).
-        if (QWidget* list = QApplication::activePopupWidget(); list && !m_pending.empty())
-            list->close();
         runPending();
     });
-}
-
-bool HandlerQueue::eventFilter(QObject* watched, QEvent* event) {
-    // A release can be swallowed (a window blocked by a box, a pointer
-    // grabbed elsewhere); a key or an activation then lets the queue go on.
-    const QEvent::Type type = event->type();
-    if (!m_pending.empty() && (type == QEvent::MouseButtonRelease || type == QEvent::KeyPress ||
-                               type == QEvent::WindowActivate))
-        scheduleDrain();
-    return QObject::eventFilter(watched, event);
 }
 
 void HandlerQueue::runNow(std::function<void()> handler) {

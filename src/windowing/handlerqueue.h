@@ -14,12 +14,10 @@ class FailureReport;
 // they throw to the failure report.
 //
 // Focus handlers are posted: they run once Qt has finished the focus change,
-// never inside its focus event. While a mouse button is down they wait for
-// its release: a press that leaves a box must not open a box of that box's
-// LostFocus before the release, which the box would swallow, and with it the
-// click. A click first runs whatever is still pending, so an input always
-// gets its LostFocus before a button's Click. A handler that waits in a
-// modal box is not entered again; work posted meanwhile runs after it.
+// never inside its focus event (Departures decides when they are posted). A
+// click first runs whatever is still pending, so an input always gets its
+// LostFocus before a button's Click. A handler that waits in a modal box is
+// not entered again; work posted meanwhile runs after it.
 class HandlerQueue : public QObject {
     Q_OBJECT
 
@@ -33,11 +31,7 @@ public:
     bool isRunning() const { return m_running; }
     bool hasPending() const { return !m_pending.empty(); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void scheduleDrain();
     void invoke(const std::function<void()>& handler);
     void drain();
 

@@ -12,22 +12,25 @@ private slots:
     void rows_data() {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("throughX");
         const bool comma = numeric::Separators::system().decimal == u',';
         for (const auto& [group, rows] : tables) {
             for (const auto& [name, steps, expected] : rows) {
                 if (QByteArray(group).startsWith("comma region") == comma)
                     QTest::newRow(QByteArray(group) + ": " + name)
-                        << QString::fromUtf8(steps) << QString::fromUtf8(expected);
+                        << QString::fromUtf8(steps) << QString::fromUtf8(expected)
+                        << !QByteArray(group).startsWith("quick user");
             }
         }
     }
     void rows() {
         QFETCH(QString, steps);
         QFETCH(QString, expected);
+        QFETCH(bool, throughX);
         if (QGuiApplication::platformName() == u"wayland" &&
             (expected.contains(u"rect.Form1=") || expected.contains(u"rect.Form2=")))
             QSKIP("On Wayland the compositor places the windows, not the program.");
-        Driver driver;
+        Driver driver(throughX);
         QVERIFY(driver.start());
         const QString failedStep = driver.run(steps);
         QVERIFY2(failedStep.isEmpty(), qPrintable(failedStep));

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/identity.h"
 #include "windowing/chartpane.h"
+#include "xtest.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -60,32 +62,47 @@ template <typename Condition> bool waitFor(Condition&& holds, int ms = 60000) {
     return true;
 }
 
+constexpr int personsMoment = 120; // ms between a hand's press and release
+
 QString text(const QRect& r) {
     return QString::asprintf("%d,%d,%d,%d", r.x(), r.y(), r.width(), r.height());
 }
 
-// The control with the keyboard focus, "Form2." before one of the results window.
-QString focusedControl() {
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+// The control that `widget` is or is in, "Form2." before one of the results
+// window; a drop-down list counts as its box.
+QString controlName(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
         if (auto* top = qobject_cast<windowing::FormWindow*>(w->parentWidget()))
             return (top->objectName() == u"Form2" ? u"Form2."_s : QString()) + w->objectName();
     }
     return {};
 }
 
+QString focusedControl() {
+    return controlName(QApplication::focusWidget());
+}
+
 } // namespace
 
-Driver::Driver() {
+Driver::Driver(bool throughX)
+    : m_throughX(throughX && QGuiApplication::platformName() == u"xcb" && xtest::available()) {
     qApp->installEventFilter(this); // every message box, as it appears on the screen
     m_other.setObjectName(u"other"_s);
+    // Away from where the program's windows and boxes open.
+    m_other.setGeometry(1000, 760, 200, 150);
 }
 
 bool Driver::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    // As the window system hands them to the program's windows.
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+        event->spontaneous() && watched->isWindowType())
+        ++(type == QEvent::MouseButtonPress ? m_presses : m_releases);
     // Shown by the program; a window manager that maps it again (mutter
     // attaching it to its window) sends another, spontaneous, Show.
-    if (auto* box = qobject_cast<QMessageBox*>(watched);
-        box && event->type() == QEvent::Show && !event->spontaneous())
-        boxShown(*box);
+    if (type == QEvent::Show && !event->spontaneous())
+        if (auto* box = qobject_cast<QMessageBox*>(watched))
+            boxShown(*box);
     return false;
 }
 
@@ -112,7 +129,8 @@ QString Driver::run(const QString& steps) {
         const bool hadResults = actual(u"Form2"_s) == u"shown";
         if (const QString failed = step(s); !failed.isEmpty())
             return s + u": "_s + failed;
-        settle();
+        if (!settle())
+            return s + u": its handlers did not run"_s;
         // C&alculate shows the results window, or brings it to the front: the
         // user waits for it.
         if (actual(u"Form2"_s) == u"shown" &&
@@ -126,6 +144,15 @@ QString Driver::step(const QString& s) {
     if (s == u"activate other") { // a plain window stands in for another program's
         m_other.show();
         return activate(m_other, false) ? QString() : u"not on the screen"_s;
+    }
+    if (s == u"release outside") { // over another program: the calculator never sees it
+        if (m_downInX)
+            xtest::moveTo(QGuiApplication::primaryScreen()->geometry().bottomRight() -
+                          QPoint(2, 2));
+        if (std::exchange(m_downInX, false))
+            xtest::button(false);
+        m_pressedIn = nullptr;
+        return {};
     }
     // "Text1=...", "WebBrowser2#price=...", "click Form2.Command1", "drag Command1 to Label1"
     const QString target = s.contains(u'=') ? s.section(u'=', 0, 0) : s.section(u' ', 1, 1);
@@ -156,6 +183,10 @@ QString Driver::step(const QString& s) {
     if (verb == u"drag") {
         const auto [to, toName] = resolve(s.section(u' ', 3, 3));
         click(f->control(name), {}, &to->control(toName));
+        return {};
+    }
+    if (verb == u"press") {
+        press(f->control(name));
         return {};
     }
     if (verb == u"open") { // the arrow at the right end of a unit box
@@ -233,41 +264,73 @@ QString Driver::step(const QString& s) {
 }
 
 void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
-    QWidget& top = *on.window();
-    QWindow* window = top.windowHandle();
-    // The window pressed into is activated: on X by the window manager,
-    // which takes the press first and hands it on once it has; elsewhere
-    // after the press. A box is already active where a window system runs
-    // one; offscreen, nothing would give the window beneath it back its
-    // activation.
-    const bool x11 = QGuiApplication::platformName() == u"xcb";
-    constexpr int personsMoment = 120; // ms between a hand's press and release
-    const auto activated = [&] {
-        if (top.isActiveWindow() || qobject_cast<QMessageBox*>(&top) || !activate(top, false))
-            return;
-        // The window system's own focus events for it come in first.
-        (void)waitFor([] { return false; }, personsMoment);
-    };
-    if (x11)
-        activated();
-    m_pressedAt = on.mapTo(&top, at.value_or(on.rect().center()));
-    QTest::mousePress(window, Qt::LeftButton, {}, m_pressedAt);
-    m_pressedIn = window;
-    if (!x11)
-        activated();
+    press(on, at);
     (void)waitFor([] { return false; }, personsMoment);
-    if (releaseOn && m_pressedIn) {
-        m_pressedAt = releaseOn->mapTo(&top, releaseOn->rect().center());
-        QTest::mouseMove(window, m_pressedAt);
+    if (releaseOn) {
+        m_pressedAt = releaseOn->mapTo(releaseOn->window(), releaseOn->rect().center());
+        if (m_downInX)
+            xtest::moveTo(releaseOn->mapToGlobal(releaseOn->rect().center()));
+        else if (m_pressedIn)
+            QTest::mouseMove(m_pressedIn, m_pressedAt);
     }
     releaseMouse();
 }
 
+void Driver::press(QWidget& on, std::optional<QPoint> at) {
+    QWidget& top = *on.window();
+    const QPoint local = on.mapTo(&top, at.value_or(on.rect().center()));
+    // A box is already active where a window system runs one; offscreen,
+    // nothing would give the window beneath it back its activation.
+    const bool activates = !qobject_cast<QMessageBox*>(&top) && !top.isActiveWindow();
+    if (m_throughX && activates) {
+        uncover();
+        xtest::moveTo(top.mapToGlobal(local));
+        const int before = m_presses;
+        m_downInX = true;
+        xtest::button(true);
+        (void)waitFor([&] { return m_presses > before || QApplication::activeModalWidget(); });
+        return;
+    }
+    m_pressedIn = top.windowHandle();
+    m_pressedAt = local;
+    QTest::mousePress(m_pressedIn, Qt::LeftButton, {}, local);
+    // The window system activates the window pressed into: the compositor
+    // does, here told, or the window manager, asked.
+    if (activates && m_pressedIn)
+        (void)activate(top, false);
+}
+
 void Driver::releaseMouse() {
-    if (QWindow* window = m_pressedIn) {
+    if (std::exchange(m_downInX, false)) {
+        const int before = m_releases;
+        xtest::button(false);
+        // Unless a box blocks the window: the program then never sees it.
+        (void)waitFor([&] { return m_releases > before || QApplication::activeModalWidget(); });
+    } else if (QWindow* window = m_pressedIn) {
         m_pressedIn = nullptr;
         QTest::mouseRelease(window, Qt::LeftButton, {}, m_pressedAt);
     }
+}
+
+void Driver::uncover() {
+    // Where the two windows overlap, a person who works in both drags the
+    // results window aside, to a corner of the screen clear of the main one.
+    QWidget* main = m_program->form1().formWindow();
+    QWidget* results = m_program->hasForm2() ? m_program->form2().formWindow() : nullptr;
+    if (!main || !results || !main->isVisible() || !results->isVisible() ||
+        !main->frameGeometry().intersects(results->frameGeometry()))
+        return;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QRect place(QPoint(), results->frameGeometry().size());
+    for (const QPoint corner : {screen.bottomLeft(), screen.bottomRight(), screen.topRight()}) {
+        place.moveCenter(corner);
+        place.moveTo(std::clamp(place.x(), 0, screen.width() - place.width()),
+                     std::clamp(place.y(), 0, screen.height() - place.height()));
+        if (!place.intersects(main->frameGeometry()))
+            break;
+    }
+    results->move(place.topLeft());
+    (void)waitFor([&] { return results->frameGeometry().topLeft() == place.topLeft(); }, 5000);
 }
 
 QString Driver::key(const QString& s) {
@@ -346,13 +409,15 @@ bool Driver::activate(QWidget& w, bool opening) {
     return waitFor(active);
 }
 
-void Driver::settle() {
-    (void)waitFor([this] {
-        return !m_program->handlers().hasPending() && !QApplication::activeModalWidget();
+bool Driver::settle() {
+    const bool settled = waitFor([this] {
+        return !m_program->handlers().hasPending() && !m_program->departures().isWaiting() &&
+               !QApplication::activeModalWidget();
     });
     QCoreApplication::processEvents();
     restoreActivation();
     m_activeBeforeBox = nullptr;
+    return settled;
 }
 
 void Driver::restoreActivation() {
@@ -402,6 +467,10 @@ QString Driver::actual(const QString& what) {
         return recorded.value(what);
     if (what.startsWith(u"atPrompt."))
         return m_atPrompt.value(what.mid(9));
+    if (what == u"list")
+        return controlName(QApplication::activePopupWidget());
+    if (what == u"buttons")
+        return QGuiApplication::mouseButtons() == Qt::NoButton ? u"up"_s : u"down"_s;
     if (what == u"active") // a form's window is named after it
         return QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
                                             : QString();
@@ -456,7 +525,7 @@ QString Driver::actual(const QString& what) {
 QString Driver::check(const QString& expectations) {
     // Prompts and failure reports are checked also when a row names none.
     QStringList all = expectations.split(u"; "_s, Qt::SkipEmptyParts);
-    for (const QString& always : {u"prompts="_s, u"failures=0"_s})
+    for (const QString& always : {u"prompts="_s, u"failures=0"_s, u"buttons=up"_s})
         if (!expectations.contains(always.section(u'=', 0, 0) + u'='))
             all.append(always);
     const auto differs = [this](const QString& e) {

@@ -36,6 +36,9 @@ class QWindow;
 //                     release (on a button, a box, a label or a page's field:
 //                     "click WebBrowser2#price")
 //   drag Command1 to Label1   pressed on one, released on the other
+//   press Form2.Label4        pressed, and held
+//   release outside   the button held goes up over another program, so
+//                     that the calculator never sees it
 //   open Combo2       a click on a unit box's arrow
 //   close Form2       the window's close button
 //   activate Form1    bring the window to the front, as the window manager
@@ -67,12 +70,22 @@ class QWindow;
 //   WebBrowser2#result=2840.91  the text of a page's element
 //   held.WebBrowser2=no  whether the page last saw a mouse button go down
 //                     and not up again
+//   list=Combo2       the unit box whose drop-down list is open, if any
+//   buttons=up        whether Qt holds a mouse button down; every row ends
+//                     with "up" unless it says otherwise
 //
 // Every box is the program's own, as it appears on the screen; the driver
-// reads it and answers it with a click on OK.
+// reads it and answers it with a click on OK. After each step, the
+// handlers it started must have run.
+//
+// On X, a click into a window that is not active goes through the X server
+// (XTest), so that the window manager activates the window for the press as
+// for a person; the results window, where it covers the main one, is first
+// moved aside, as a person drags it. Elsewhere, and for a driver made with
+// `throughX` false, input goes in at Qt's platform level.
 class Driver : public QObject {
 public:
-    Driver();
+    explicit Driver(bool throughX = true);
 
     // Starts the program, as its main does, and waits for the main window.
     [[nodiscard]] bool start();
@@ -93,7 +106,9 @@ private:
     // `releaseOn` or where it was pressed; each goes to the window, as the
     // window system sends it. A box that comes up meanwhile gets the release.
     void click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
+    void press(QWidget& on, std::optional<QPoint> at = {});
     void releaseMouse();
+    void uncover();
     QString pageEvaluate(const QString& control, const QString& script);
     // "Form2.Label4": the results window and "Label4"; "Label4": the main
     // window and "Label4"; "Form1", "Form2": the window alone.
@@ -102,14 +117,18 @@ private:
     // a control that is no pane.
     QString pageField(const QString& control);
     bool activate(QWidget& window, bool opening);
-    void settle();
+    // Until the handlers that the last step started have run; false if they did not.
+    bool settle();
     void restoreActivation();
 
     app::ModalMessageBox m_messageBox;
     app::ModalFailureReport m_failureReport;
     QPointer<QWidget> m_activeBeforeBox;
+    const bool m_throughX;
+    bool m_downInX = false;        // the X server's button is down
     QPointer<QWindow> m_pressedIn; // a mouse button is down in it, at m_pressedAt
     QPoint m_pressedAt;
+    int m_presses = 0, m_releases = 0; // as the program's windows got them
     QWidget m_other; // stands in for another program's window
     std::unique_ptr<app::Program> m_program;
     QStringList m_prompts;
@@ -124,7 +143,9 @@ private:
 // program of tables defines `tables` and links behaviour_main.cpp, which plays
 // every row as "group: row", each from a fresh start. Groups named "comma
 // region ..." are played only where a comma is the decimal separator, and
-// only they are played there.
+// only they are played there. The "quick user" rows, which load the machine
+// on purpose, keep to input at Qt's level (XTest moves the real pointer, and
+// under load its motion may come late).
 using Row = std::array<const char*, 3>;
 using Table = std::pair<const char*, std::vector<Row>>;
 extern const std::vector<Table> tables;

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/modalbox.h"
+
+#include "app/identity.h"
+
+#include <QApplication>
+
+namespace app {
+
+void showModalBox(QMessageBox::Icon icon, const QString& text, const QString& details) {
+    // A drop-down list still open goes first: under the box it would keep
+    // the keyboard once the box is gone, and over it, hide it.
+    for (int n = 0; n < 4; ++n) {
+        QWidget* list = QApplication::activePopupWidget();
+        if (!list || !list->close())
+            break;
+    }
+    QMessageBox box(icon, QString::fromUtf8(identity::title), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (!details.isEmpty())
+        box.setInformativeText(details);
+    box.setWindowModality(Qt::ApplicationModal);
+    // Screen readers announce the box by its caption and read its text.
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(details.isEmpty() ? text : text + QLatin1Char(' ') + details);
+    box.exec();
+}
+
+} // namespace app
