@@ -32,7 +32,8 @@ windowing::Form& Program::form1() {
 
 windowing::Form& Program::form2() {
     if (!m_form2) {
-        m_form2 = std::make_unique<windowing::Form>(results_window::definition(*this), m_departures);
+        m_form2 =
+            std::make_unique<windowing::Form>(results_window::definition(*this), m_departures);
         connect(m_form2.get(), &windowing::Form::closedByUser, this, &Program::windowClosed);
     }
     return *m_form2;

@@ -176,8 +176,7 @@ void Departures::activated(const QObject* window) {
         m_switchBound.start();
 }
 
-void Departures::leaveForOtherWindow(Watched& from,
-                                     std::vector<std::function<void()>>& handlers) {
+void Departures::leaveForOtherWindow(Watched& from, std::vector<std::function<void()>>& handlers) {
     if (!from.focused || from.leftForOtherWindow)
         return;
     from.leftForOtherWindow = true;
@@ -201,9 +200,10 @@ void Departures::focusEntered(QWidget* widget, Qt::FocusReason reason) {
     // there only once the window is activated. Any other move (the browser
     // engine starting or loading a page, or anything else inside the
     // program) is undone once it has finished, and runs nothing.
-    const bool byUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                        reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
-                        (reason == Qt::ActiveWindowFocusReason && control && control == in->pressed);
+    const bool byUser =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+        (reason == Qt::ActiveWindowFocusReason && control && control == in->pressed);
     if (!byUser || !control) {
         // Unless the user has moved on meanwhile.
         QTimer::singleShot(0, widget, [back = in->focused, stray = QPointer<QWidget>(widget)] {

@@ -13,7 +13,8 @@ namespace windowing {
 
 struct BuiltForm {
     QHash<QString, QWidget*> controls;
-    QList<QWidget*> tabOrder; // the controls that take the focus, by TabIndex (FormWindow follows it)
+    // The controls that take the focus, by TabIndex; FormWindow follows it.
+    QList<QWidget*> tabOrder;
 };
 
 // Turns a window description into widgets on `window`: caption, fixed client

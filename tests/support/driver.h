@@ -129,7 +129,7 @@ private:
     QPointer<QWindow> m_pressedIn; // a mouse button is down in it, at m_pressedAt
     QPoint m_pressedAt;
     int m_presses = 0, m_releases = 0; // as the program's windows got them
-    QWidget m_other; // stands in for another program's window
+    QWidget m_other;                   // stands in for another program's window
     std::unique_ptr<app::Program> m_program;
     QStringList m_prompts;
     QStringList m_failures;
