@@ -64,6 +64,16 @@ template <typename Condition> bool waitFor(Condition&& holds, int ms = 60000) {
 
 constexpr int personsMoment = 120; // ms between a hand's press and release
 
+// A key that types `c`, as a keyboard layout gives it: a Persian layout's
+// digit keys carry "۱", not "1".
+void typeKey(QWindow* window, QChar c) {
+    if (c.unicode() < 0x80)
+        QTest::keyClick(window, c.toLatin1());
+    else
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key(c.toUpper().unicode()), QString(c),
+                            Qt::NoModifier);
+}
+
 QString text(const QRect& r) {
     return QString::asprintf("%d,%d,%d,%d", r.x(), r.y(), r.width(), r.height());
 }
@@ -185,10 +195,8 @@ QString Driver::step(const QString& s) {
         click(f->control(name), {}, &to->control(toName));
         return {};
     }
-    if (verb == u"press") {
-        press(f->control(name));
-        return {};
-    }
+    if (verb == u"press")
+        return press(f->control(name)) ? QString() : u"the program never saw it"_s;
     if (verb == u"open") { // the arrow at the right end of a unit box
         QWidget& combo = f->control(name);
         click(combo, QPoint(combo.width() - 6, combo.height() / 2));
@@ -219,10 +227,10 @@ QString Driver::step(const QString& s) {
     };
     // A window manager may still be activating another window of ours, as
     // the results window when it is shown again; the user clicks once more.
-    for (int n = 0; n == 0 || (!onlyClick && !reached()); ++n) {
+    for (int n = 0, pressed = 0; !pressed || (!onlyClick && !reached()); ++n) {
         if (n == 4 || (n > 0 && !activate(f->window(), false)))
             return u"the click did not give it the focus"_s;
-        click(clicked, at);
+        pressed = click(clicked, at);
         settle(); // what leaving the last control started, before the next key
     }
     if (onlyClick)
@@ -253,7 +261,7 @@ QString Driver::step(const QString& s) {
         if (typed.isEmpty())
             QTest::keyClick(keys, Qt::Key_Delete);
         for (const QChar c : typed)
-            QTest::keyClick(keys, c.toLatin1());
+            typeKey(keys, c);
     }
     // A page takes its keys in the browser engine, apart from the script
     // that reads the field back.
@@ -263,8 +271,9 @@ QString Driver::step(const QString& s) {
     return shown == typed ? QString() : u"shows "_s + shown;
 }
 
-void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
-    press(on, at);
+bool Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
+    if (!press(on, at))
+        return false;
     (void)waitFor([] { return false; }, personsMoment);
     if (releaseOn) {
         m_pressedAt = releaseOn->mapTo(releaseOn->window(), releaseOn->rect().center());
@@ -274,9 +283,10 @@ void Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
             QTest::mouseMove(m_pressedIn, m_pressedAt);
     }
     releaseMouse();
+    return true;
 }
 
-void Driver::press(QWidget& on, std::optional<QPoint> at) {
+bool Driver::press(QWidget& on, std::optional<QPoint> at) {
     QWidget& top = *on.window();
     const QPoint local = on.mapTo(&top, at.value_or(on.rect().center()));
     // A box is already active where a window system runs one; offscreen,
@@ -286,10 +296,15 @@ void Driver::press(QWidget& on, std::optional<QPoint> at) {
         uncover();
         xtest::moveTo(top.mapToGlobal(local));
         const int before = m_presses;
-        m_downInX = true;
         xtest::button(true);
-        (void)waitFor([&] { return m_presses > before || QApplication::activeModalWidget(); });
-        return;
+        // Mutter now and then keeps a press for itself; the person clicks again.
+        if (waitFor([&] { return m_presses > before || QApplication::activeModalWidget(); },
+                    5000)) {
+            m_downInX = true;
+            return true;
+        }
+        xtest::button(false);
+        return false;
     }
     m_pressedIn = top.windowHandle();
     m_pressedAt = local;
@@ -298,6 +313,7 @@ void Driver::press(QWidget& on, std::optional<QPoint> at) {
     // does, here told, or the window manager, asked.
     if (activates && m_pressedIn)
         (void)activate(top, false);
+    return true;
 }
 
 void Driver::releaseMouse() {
@@ -340,7 +356,7 @@ QString Driver::key(const QString& s) {
     QWindow* window = QGuiApplication::focusWindow();
     if (s.startsWith(u"type ")) {
         for (const QChar c : s.mid(5))
-            QTest::keyClick(window, c.toLatin1());
+            typeKey(window, c);
         return {};
     }
     const QKeyCombination k =

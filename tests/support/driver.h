@@ -105,8 +105,9 @@ private:
     // Press on `on` (its centre, or `at`), a person's moment, then release on
     // `releaseOn` or where it was pressed; each goes to the window, as the
     // window system sends it. A box that comes up meanwhile gets the release.
-    void click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
-    void press(QWidget& on, std::optional<QPoint> at = {});
+    // False when the program never saw the press (a window manager kept it).
+    bool click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
+    bool press(QWidget& on, std::optional<QPoint> at = {});
     void releaseMouse();
     void uncover();
     QString pageEvaluate(const QString& control, const QString& script);
@@ -142,8 +143,10 @@ private:
 // Tables of behaviour, each row a name, steps and expectations. A test
 // program of tables defines `tables` and links behaviour_main.cpp, which plays
 // every row as "group: row", each from a fresh start. Groups named "comma
-// region ..." are played only where a comma is the decimal separator, and
-// only they are played there. The "quick user" rows, which load the machine
+// region", "arabic region" and "persian region" are played only in sessions
+// whose numbers are of that kind (a decimal comma; Arabic-Indic or Persian
+// digits), and only they are played there; every other group plays in the
+// other sessions. The "quick user" rows, which load the machine
 // on purpose, keep to input at Qt's level (XTest moves the real pointer, and
 // under load its motion may come late).
 using Row = std::array<const char*, 3>;
