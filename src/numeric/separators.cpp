@@ -3,6 +3,8 @@
 
 #include <QLocale>
 
+#include <utility>
+
 namespace numeric {
 
 Separators Separators::fromLocale(const QLocale& locale) {
@@ -16,6 +18,13 @@ Separators Separators::fromLocale(const QLocale& locale) {
         s.group = group.front();
     else if (s.decimal == u',')
         s.group = u'.';
+    if (s.decimal == QChar(0x066B)) {
+        s.otherDecimal = std::exchange(s.decimal, u'.');
+        s.otherGroup = std::exchange(s.group, u',');
+    }
+    // A zero outside the Basic Multilingual Plane leaves the Latin digits alone.
+    if (const QString zero = locale.zeroDigit(); zero.size() == 1)
+        s.zero = zero.front();
     return s;
 }
 

@@ -19,9 +19,38 @@ namespace {
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+
+// The digits of one number: Latin, or the region's own, never both.
+class Digits {
+public:
+    explicit Digits(const Separators& sep)
+        : m_zero(sep.zero.unicode()) {}
+
+    // 0 to 9, or -1 for no digit of either script.
+    int value(QChar c) const {
+        if (c >= u'0' && c <= u'9')
+            return c.unicode() - u'0';
+        if (m_zero != u'0' && c.unicode() >= m_zero && c.unicode() <= m_zero + 9)
+            return c.unicode() - m_zero;
+        return -1;
+    }
+    bool is(const QChar* c) const { return value(*c) >= 0; }
+    // The digit as ASCII; a script other than the number's first digit's
+    // ends the number there.
+    bool take(QChar c, QVarLengthArray<char, 64>& ascii) {
+        const int v = value(c);
+        const int script = c.unicode() <= u'9' ? 1 : 2;
+        if (v < 0 || (m_script && m_script != script))
+            return false;
+        m_script = script;
+        ascii.append(char('0' + v));
+        return true;
+    }
+
+private:
+    char16_t m_zero;
+    int m_script = 0; // none yet, Latin, the region's
+};
 
 [[noreturn]] void throwTooLarge(const QString& text) {
     throw OverflowFailure(
@@ -54,27 +83,30 @@ double TextToNumber(const QString& text, const Separators& sep) {
             ascii.append('-');
         ++p;
     }
+    Digits digit(sep);
+    const auto isGroup = [&sep](QChar c) {
+        return c == sep.group || (!sep.otherGroup.isNull() && c == sep.otherGroup);
+    };
+    const auto isDecimal = [&sep](QChar c) {
+        return c == sep.decimal || (!sep.otherDecimal.isNull() && c == sep.otherDecimal);
+    };
     qsizetype digits = 0;
     for (; p < end; ++p) {
-        if (isDigit(*p)) {
-            ascii.append(char(p->unicode()));
+        if (digit.take(*p, ascii)) {
             ++digits;
-        } else if (*p == sep.group && digits > 0 && isDigit(p[-1]) && p + 1 < end &&
-                   isDigit(p[1])) {
+        } else if (isGroup(*p) && digits > 0 && digit.is(p - 1) && p + 1 < end && digit.is(p + 1)) {
             continue;
         } else {
             break;
         }
     }
-    if (p < end && *p == sep.decimal) {
+    if (p < end && isDecimal(*p)) {
         ++p;
         if (digits == 0)
             ascii.append('0');
         ascii.append('.');
-        for (; p < end && isDigit(*p); ++p) {
-            ascii.append(char(p->unicode()));
+        for (; p < end && digit.take(*p, ascii); ++p)
             ++digits;
-        }
     }
     if (digits == 0)
         throw ConversionFailure(text);
@@ -86,8 +118,8 @@ double TextToNumber(const QString& text, const Separators& sep) {
             ++p;
         }
         qsizetype exponentDigits = 0;
-        for (; p < end && isDigit(*p); ++p, ++exponentDigits)
-            ascii.append(char(p->unicode()));
+        for (; p < end && digit.take(*p, ascii); ++p)
+            ++exponentDigits;
         if (exponentDigits == 0)
             throw ConversionFailure(text);
     }

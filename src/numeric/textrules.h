@@ -16,12 +16,14 @@ namespace numeric {
 
 // Reads a decimal number: optional sign, digits with group separators only
 // between digits, optional decimal separator and fraction, optional exponent.
+// The digits are Latin or the region's own, all of one script.
 // Raises ConversionFailure for anything else and OverflowFailure beyond the
 // largest finite double.
 double TextToNumber(const QString& text, const Separators& sep = Separators::system());
 
 // General format with 15 significant digits: plain notation for decimal
 // exponents -4 to 14, otherwise "1.5E+300" style. Zero of either sign is "0".
+// Latin digits, whatever the region's own are.
 QString NumberToText(double value, const Separators& sep = Separators::system());
 
 // TextToNumber rounded to the nearest integer, ties to even; OverflowFailure

@@ -15,14 +15,20 @@ namespace windowing {
 namespace {
 
 // The pages work out numbers for the user to type into the program, so they
-// write them with the separators the program reads: those of the number
-// format, which need not be the language's (the browser's own choice).
+// read and write them as the program does: with the separators and digits of
+// the number format, which need not be the language's (the browser's own
+// choice).
 QString separatorsScript() {
     const numeric::Separators& s = numeric::Separators::system();
-    const QJsonObject separators{{QStringLiteral("decimal"), QString(s.decimal)},
-                                 {QStringLiteral("group"), QString(s.group)}};
+    const auto text = [](QChar c) {
+        return c.isNull() ? QString() : QString(c);
+    };
+    const QJsonObject numbers{{QStringLiteral("decimal"), text(s.decimal)},
+                              {QStringLiteral("group"), text(s.group)},
+                              {QStringLiteral("otherDecimal"), text(s.otherDecimal)},
+                              {QStringLiteral("zero"), text(s.zero)}};
     return QStringLiteral("window.calculatorNumbers = Object.freeze(%1);")
-        .arg(QString::fromUtf8(QJsonDocument(separators).toJson(QJsonDocument::Compact)));
+        .arg(QString::fromUtf8(QJsonDocument(numbers).toJson(QJsonDocument::Compact)));
 }
 
 } // namespace

@@ -36,5 +36,17 @@ const std::vector<Table> tables = {
         {"a dot groups thousands", "Text2=1.234,5; Tab", "Label11=30,8625"},
         {"gold and the total in rupees", "Text6=1234,5; Combo2=Ounce; Text5=2,5; Tab; Text1=1.234,5; Tab; click Command2; Form2.Combo1=Rs. Pakistan; click Form2.Command1", "Label14=77,15625; Label10=30,8625; Form2.Label4=6213,2076; Form2.Label2=2,5  Ounce"},
     }},
+    // Typed as the region's keyboards give them: the full stop, or the
+    // region's digits and separator; written with Latin digits and a full stop.
+    {"arabic region", {
+        {"the keyboard's full stop", "Text1=1234.5; Tab", "Label10=30.8625; Text1=1234.5"},
+        {"Arabic digits, the total in rupees", "Text2=١٢٣٤٫٥; Tab; Text6=١٠٠٠; Combo2=Ounce; Text5=١٠; Tab; click Command2; Form2.Combo1=Rs. Pakistan; click Form2.Command1", "Label11=30.8625; Label14=250; Form2.Label4=16165.8457; Form2.Label2=١٠  Ounce"},
+        {"what the gold page writes is read", "wait panes; WebBrowser2#price=١٠٠; Text6=2840.91; Combo2=Gram; Text5=١٠; Tab", "WebBrowser2#result=2840.91; Label14=25.000008"},
+    }},
+    {"persian region", {
+        {"Persian digits and separator", "Text1=۱۰۰۰; Tab; Text2=۱۲٫۵; Tab", "Label10=25; Label11=0.3125"},
+        {"digits of two scripts are no number", "Text3=۱0; Tab", "failures=1; report=\"۱0\" is not a number.; Label12=0"},
+        {"what the silver page writes is read", "wait panes; WebBrowser1#price=۱۰۰; Text8=2840.91; Combo3=Gram; Text7=۱۰; Tab", "WebBrowser1#result=2840.91; Label15=25.000008"},
+    }},
 };
 // clang-format on

@@ -85,4 +85,7 @@ run_and_check "$work/my-zakat" "$((port + 1))" LC_ALL=de_DE.UTF-8
 # A desktop's language and its "Formats" set apart: the number format decides.
 run_and_check "$prefix/bin/al-tavesh" "$((port + 2))" LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8
 run_and_check "$prefix/bin/al-tavesh" "$((port + 3))" LANG=de_DE.UTF-8 LC_NUMERIC=en_US.UTF-8
+# Regions with digits of their own: Arabic-Indic, and Persian.
+run_and_check "$prefix/bin/al-tavesh" "$((port + 4))" LC_ALL=ar_EG.UTF-8
+run_and_check "$prefix/bin/al-tavesh" "$((port + 5))" LC_ALL=fa_IR.UTF-8
 echo "install and package check passed"

@@ -8,8 +8,9 @@
 // The words the numeric table and the fuzz target share.
 namespace outcome {
 
-// "en" (full stop, comma), "de" (comma, full stop), "fr" (comma, narrow
-// no-break space) or "ar" (Arabic separators).
+// A region by its name in Qt's number data: "en" (full stop, comma), "de"
+// (comma, full stop), "fr" (comma, narrow no-break space), "ar_EG" (Arabic
+// digits and separators), ...
 inline numeric::Separators region(const QString& name) {
     return numeric::Separators::fromLocale(QLocale(name));
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 using namespace numeric;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,6 +37,29 @@ const std::array<const char*, 6> table[] = {
     {"non-Latin digits", "read", "en", "\u0661\u0662", "", "ConversionFailure"},
     {"comma region: dot decimal", "read", "de", ".5", "", "ConversionFailure"},
     {"beyond the largest double", "read", "en", "1E400", "", "OverflowFailure"},
+    // Regions with digits of their own: Latin digits or the region's, never
+    // both in one number; where the Arabic decimal separator is the region's,
+    // the full stop too.
+    {"ar_EG: the keyboard's full stop", "read", "ar_EG", "1234.5", "", "1234.5"},
+    {"ar_EG: Arabic digits and separators", "read", "ar_EG", "١٬٢٣٤٫٥", "", "1234.5"},
+    {"ar_EG: the comma groups", "read", "ar_EG", "1,234.5", "", "1234.5"},
+    {"ar_SA: what is written reads back", "read", "ar_SA", "3.075", "", "3.0750000000000002"},
+    {"ar_EG: digits of two scripts", "read", "ar_EG", "1٢3", "", "ConversionFailure"},
+    {"fa_IR: Persian fraction and Latin exponent", "read", "fa_IR", "۱۲٫۵E1", "", "ConversionFailure"},
+    {"fa_IR: Arabic-Indic digits are not Persian", "read", "fa_IR", "١٢", "", "ConversionFailure"},
+    {"ur_PK: Latin digits only", "read", "ur_PK", "۱۲", "", "ConversionFailure"},
+    {"de_DE: Arabic digits refused", "read", "de_DE", "١٢", "", "ConversionFailure"},
+    // The zakat of an amount as the program writes it: the rate, then NumberToText.
+    {"ar_EG: a decimal amount", "zakat", "ar_EG", "1234.5", "", "30.8625"},
+    {"fa_IR: Persian digits", "zakat", "fa_IR", "۱۰۰۰", "", "25"},
+    {"fa_IR: the Persian decimal separator", "zakat", "fa_IR", "۱۲٫۵", "", "0.3125"},
+    {"ar_SA: a full stop, Latin digits", "zakat", "ar_SA", "123", "", "3.075"},
+    {"bn_BD: Bengali digits, full stop", "zakat", "bn_BD", "১২.৫", "", "0.3125"},
+    {"en_US unchanged", "zakat", "en_US", "1,234.5", "", "30.8625"},
+    {"de_DE unchanged", "zakat", "de_DE", "1.234,5", "", "30,8625"},
+    {"fr_FR unchanged", "zakat", "fr_FR", "1 234,5", "", "30,8625"},
+    {"ar_MA: Latin digits, comma", "zakat", "ar_MA", "1234,5", "", "30,8625"},
+    {"ur_PK: Latin digits, full stop", "zakat", "ur_PK", "1234.5", "", "30.8625"},
     // NumberToText a.
     {"15 digits, rounded up", "write", "en", "0.66666666666666663", "", "0.666666666666667"},
     {"binary noise hidden", "write", "en", "0.30000000000000004", "", "0.3"},
@@ -90,6 +114,13 @@ void TestTextRules::rules() {
     const Separators sep = outcome::region(text(2));
     if (rule == u"write")
         QCOMPARE(NumberToText(a.toDouble(), sep), text(5));
+    else if (rule == u"zakat")
+        QCOMPARE(outcome::of([&] {
+                     return MultiplyValues({a, 2.5 / 100}, sep);
+                 }) == u"ConversionFailure"
+                     ? u"ConversionFailure"_s
+                     : NumberToText(MultiplyValues({a, 2.5 / 100}, sep), sep),
+                 text(5));
     else
         QCOMPARE(outcome::of([&]() -> double {
                      if (rule == u"read")

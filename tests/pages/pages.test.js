@@ -2,9 +2,10 @@
 // What a user types and picks on a chart page, and what the page then shows:
 // the price to type | the weight to type | the nisab, and its worth at that
 // price. The install check plays these rows in the panes of the installed
-// program, in sessions whose language and number format agree and differ; a
-// row plays where its page is shown and the program reads its decimal
-// separator.
+// program, in sessions whose language and number format agree and differ,
+// and in Arabic and Persian sessions; a row plays where its page is shown and
+// the program reads its decimal separator, followed by the region's zero
+// where the region has digits of its own.
 "use strict";
 (() => {
   const hint = "Enter a price above 0";
@@ -13,7 +14,7 @@
   const silver = "Nisab: 612.36 g of silver (52.5 tola)";
   const pick = ' and pick "Gram"';
   const rows = [
-    // name, page, the program's decimal separator, typed price, quoted per, typed weight, weighed in, shown
+    // name, page, the program's numbers, typed price, quoted per, typed weight, weighed in, shown
     ["100 a gram, and the nisab's worth", "gold", ".", "100", "per gram", "", "gram",
      `2840.91 |  | ${gold} / worth 8748 at this price`],
     ["silver at 100 a gram", "silver", ".", "100", "per gram", "", "gram",
@@ -49,10 +50,25 @@
      ` | 116,64${pick} | Nisab: 87,48 g of gold (7,5 tola)`],
     ["decimal comma: a bad weight", "silver", ",", "", "per gram", "1,2,3", "gram",
      ` | ${noWeight} | Nisab: 612,36 g of silver (52,5 tola)`],
+    // Arabic (Egypt) and Persian (Iran): the region's digits and separator or
+    // the keyboard's full stop are read; the page writes as the program does.
+    ["Arabic digits", "gold", ".٠", "١٠٠", "per gram", "", "gram",
+     `2840.91 |  | ${gold} / worth 8748 at this price`],
+    ["Arabic digits and separator", "silver", ".٠", "١١٦٦٣٫٨", "per tola", "", "gram",
+     `28409.09 |  | ${silver} / worth 612360 at this price`],
+    ["Arabic: the keyboard's full stop", "gold", ".٠", "1.5", "per gram", "١٠", "tola",
+     `42.61 | 116.64${pick} | ${gold} / worth 131.22 at this price`],
+    ["Arabic: two scripts are no number", "silver", ".٠", "1٠0", "per gram", "", "gram", `${hint} |  | ${silver}`],
+    ["Persian digits", "gold", ".۰", "۱۰۰", "per gram", "", "gram",
+     `2840.91 |  | ${gold} / worth 8748 at this price`],
+    ["Persian separator", "silver", ".۰", "۳۱٫۱۰۳۵", "per troy oz", "۲", "troy oz",
+     `28.41 | 62.21${pick} | ${silver} / worth 612.36 at this price`],
+    ["Persian: Arabic-Indic digits are not Persian", "gold", ".۰", "١٠٠", "per gram", "", "gram", `${hint} |  | ${gold}`],
   ];
 
   const page = document.title.startsWith("Gold") ? "gold" : "silver";
-  const decimal = window.calculatorNumbers ? window.calculatorNumbers.decimal : "none";
+  const numbers = window.calculatorNumbers;
+  const decimal = !numbers ? "none" : numbers.decimal + (numbers.zero === "0" ? "" : numbers.zero);
   const field = (id) => document.getElementById(id);
   // What typing into a box and picking from a list raise.
   const type = (id, text) => {
