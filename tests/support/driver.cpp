@@ -432,14 +432,27 @@ bool Driver::settle() {
     });
     QCoreApplication::processEvents();
     restoreActivation();
+    // A person waits for the window manager to give a window back its
+    // activation once a box has gone, before working on: asked later, it
+    // would take the activation from the window the person went to since.
+    if (m_activeBeforeBox)
+        (void)waitFor(
+            [] {
+                QWidget* active = QApplication::activeWindow();
+                return active && !qobject_cast<QMessageBox*>(active);
+            },
+            5000);
     m_activeBeforeBox = nullptr;
     return settled;
 }
 
 void Driver::restoreActivation() {
     // Without a window manager nothing gives the window back its activation
-    // once a box has gone.
-    if (m_activeBeforeBox && !QApplication::activeWindow() && !QApplication::activeModalWidget())
+    // once a box has gone. On X the window manager does; asked as well, it
+    // may answer late under load and take the activation from a window the
+    // user has gone to since.
+    if (m_activeBeforeBox && !QApplication::activeWindow() && !QApplication::activeModalWidget() &&
+        QGuiApplication::platformName() != u"xcb")
         m_activeBeforeBox->activateWindow();
 }
 
