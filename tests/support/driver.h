@@ -8,21 +8,23 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <list>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QMessageBox;
 class QWindow;
 
 // Works the calculator's real widgets as a user does, from steps written as
 // text, and reads back what the windows show. Steps and expectations are
 // separated by "; ". A control is named as in its window ("Text1"), a
-// results-window control with "Form2." before it.
+// results-window control with "Form2." before it, a field of a chart pane's
+// page with "#" and its id after it ("WebBrowser2#price").
 //
 // Steps:
 //   Text1=1000        click into the box, select what it holds, type over it
@@ -32,9 +34,9 @@ class QWindow;
 //   Tab  Shift+Tab  Alt+C  Alt+A  Return  Enter  Num+Enter
 //                     keys, to the window that has the keyboard, pressed once
 //   type 100          keys typed into the focused control, without a click
-//   click Command2    a mouse click as a hand makes it: press, a moment,
-//                     release (on a button, a box, a label or a page's field:
-//                     "click WebBrowser2#price")
+//   click Command2    a mouse click as a hand makes it: press, release once
+//                     the program has the press (on a button, a box, a label
+//                     or a page's field: "click WebBrowser2#price")
 //   drag Command1 to Label1   pressed on one, released on the other
 //   press Form2.Label4        pressed, and held
 //   release outside   the button held goes up over another program, so
@@ -51,9 +53,9 @@ class QWindow;
 //   focus=Text2       the control with the keyboard focus
 //   active=Form2      the window that has the keyboard: Form1, Form2, other
 //   visited=A,B       the controls that Tab and Shift+Tab reached, in order
-//   prompts=gold      price prompts that appeared on the screen, "gold" and
+//   prompts=gold      price prompts that the program showed, "gold" and
 //                     "silver" by their exact texts; none unless given
-//   failures=1        failure reports that appeared; none unless given
+//   failures=1        failure reports shown; none unless given
 //   report=...        what the last failure report said had failed
 //   atPrompt.Text5=0  what a box held while the last prompt was open
 //   Form2=shown       none, not loaded, hidden or shown
@@ -61,8 +63,6 @@ class QWindow;
 //   application=Al-Tavesh 1.00, Al-Tavesh   name, version, display name
 //   caption.Form1=... a window's caption
 //   rect.Text1=x,y,w,h  in pixels; a window's client area on the screen
-//   font.Label9=Verdana 11.25 bold      (bold, italic, underline)
-//   color.Label9=#ff8000
 //   items.Combo2=Tolaas,Ounce,Gram
 //   title.WebBrowser1=the title of the page a chart pane shows
 //   field.WebBrowser2=price  the id of the page's field that has the keys,
@@ -74,16 +74,17 @@ class QWindow;
 //   buttons=up        whether Qt holds a mouse button down; every row ends
 //                     with "up" unless it says otherwise
 //
-// Every box is the program's own, as it appears on the screen; the driver
-// reads it and answers it with a click on OK. After each step, the
-// handlers it started must have run.
+// The program's boxes are its own, wrapped: the driver records what each was
+// asked to say, lets the real box come up, checks it is the application's
+// modal box with a single OK, and answers it with a click on OK. After each
+// step, the handlers it started must have run.
 //
 // On X, a click into a window that is not active goes through the X server
 // (XTest), so that the window manager activates the window for the press as
 // for a person; the results window, where it covers the main one, is first
 // moved aside, as a person drags it. Elsewhere, and for a driver made with
 // `throughX` false, input goes in at Qt's platform level.
-class Driver : public QObject {
+class Driver : public QObject, windowing::MessageBox, windowing::FailureReport {
 public:
     explicit Driver(bool throughX = true);
 
@@ -94,50 +95,55 @@ public:
     // Empty when every expectation holds (waiting a while for it), else what differs.
     QString check(const QString& expectations);
 
-    // The text of whatever `what` names in the expectations above.
-    QString actual(const QString& what);
-
 private:
+    // "Form2.Text1#price": the results window, "Text1" and "price"; "Form1":
+    // the window alone.
+    struct Ref {
+        windowing::Form* form;
+        QString name, field;
+        QWidget& widget() const { return name.isEmpty() ? form->window() : form->control(name); }
+    };
+    Ref ref(const QString& text);
+    // How a window comes to the front: it opens, a press goes into it, or the
+    // user switches to it.
+    enum class Why { Opening, Press, Switch };
+
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void boxShown(QMessageBox& box);
+    void show(const QString& prompt) override;
+    void report(const QString& whatFailed) override;
+    void boxComing(QStringList& seen, const QString& text);
     QString step(const QString& step);
+    QString enter(const Ref& r, const std::optional<QString>& typed);
     QString key(const QString& step);
-    // Press on `on` (its centre, or `at`), a person's moment, then release on
-    // `releaseOn` or where it was pressed; each goes to the window, as the
-    // window system sends it. A box that comes up meanwhile gets the release.
-    // False when the program never saw the press (a window manager kept it).
+    // Press on `on` (its centre, or `at`), then release on `releaseOn` or
+    // where it was pressed once the program has the press; each goes to the
+    // window, as the window system sends it. A box that comes up meanwhile
+    // gets the release. False when the program never saw the press.
     bool click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
     bool press(QWidget& on, std::optional<QPoint> at = {});
-    void releaseMouse();
+    void release();
     void uncover();
-    QString pageEvaluate(const QString& control, const QString& script);
-    // "Form2.Label4": the results window and "Label4"; "Label4": the main
-    // window and "Label4"; "Form1", "Form2": the window alone.
-    std::pair<windowing::Form*, QString> resolve(const QString& ref);
-    // The id of the field that has the keys in a chart pane's page; null for
-    // a control that is no pane.
-    QString pageField(const QString& control);
-    bool activate(QWidget& window, bool opening);
+    bool activate(QWidget& window, Why why);
     // Until the handlers that the last step started have run; false if they did not.
     bool settle();
-    void restoreActivation();
+    QString actual(const QString& what);
+    QString pageField(const QString& control);
+    QString pageEvaluate(const QString& control, const QString& script);
 
     app::ModalMessageBox m_messageBox;
     app::ModalFailureReport m_failureReport;
-    QPointer<QWidget> m_activeBeforeBox;
     const bool m_throughX;
     bool m_downInX = false;        // the X server's button is down
     QPointer<QWindow> m_pressedIn; // a mouse button is down in it, at m_pressedAt
     QPoint m_pressedAt;
     int m_presses = 0, m_releases = 0; // as the program's windows got them
+    QPointer<QWidget> m_beneathBox;    // active when the last box came
     QWidget m_other;                   // stands in for another program's window
     std::unique_ptr<app::Program> m_program;
-    QStringList m_prompts;
-    QStringList m_failures;
-    QStringList m_visited;
+    std::list<QSignalSpy> m_loads; // of the two chart panes
+    QStringList m_prompts, m_failures, m_visited;
     QHash<QString, QString> m_atPrompt;
     int m_quits = 0;
-    int m_pagesLoaded = 0;
 };
 
 // Tables of behaviour, each row a name, steps and expectations. A test

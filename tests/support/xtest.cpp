@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "xtest.h"
 
+#include <QGuiApplication>
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
@@ -37,6 +39,12 @@ void moveTo(QPoint global) {
 void button(bool down) {
     XTestFakeButtonEvent(display(), 1, down ? True : False, CurrentTime);
     XSync(display(), False);
+}
+
+void roundTrip() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() == u"xcb" && x11 && x11->display())
+        XSync(x11->display(), False);
 }
 
 } // namespace xtest
