@@ -91,6 +91,8 @@ QString focusedControl() {
     return controlName(QApplication::focusWidget());
 }
 
+constexpr int personsMoment = 120; // ms a hand's click stays down
+
 QString activeWindowName() {
     return QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : QString();
 }
@@ -310,11 +312,8 @@ QString Driver::enter(const Ref& r, const std::optional<QString>& typed) {
             r.form->window().activateWindow();
             click(clicked);
         }
-        // The window has the keyboard back once the list has gone, and the X
-        // server has let go of the list's grab before the next click.
+        // The window has the keyboard back once the list has gone.
         (void)waitFor([&] { return QGuiApplication::focusWindow() == keys; });
-        xtest::roundTrip();
-        QCoreApplication::processEvents();
     } else {
         QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
         if (typed->isEmpty())
@@ -343,6 +342,10 @@ bool Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
 }
 
 bool Driver::press(QWidget& on, std::optional<QPoint> at) {
+    // What the window system told the program so far (a list's grab let go
+    // of, and the focus that comes back with it) is in before the hand moves.
+    xtest::roundTrip();
+    QCoreApplication::processEvents();
     QWidget& top = *on.window();
     const QPoint local = on.mapTo(&top, at.value_or(on.rect().center()));
     // A box is already active where a window system runs one; offscreen,
@@ -369,10 +372,22 @@ bool Driver::press(QWidget& on, std::optional<QPoint> at) {
         m_pressedAt = local;
         QTest::mousePress(m_pressedIn, Qt::LeftButton, {}, local);
     }
-    // The person's moment: the window pressed into comes to the front (a box
-    // may come first), and the program has done with the press.
-    if (activates)
-        (void)activate(top, Why::Press);
+    // Into a window not yet active, the hand stays down a person's moment
+    // and, on a slow desktop, until the window is at the front (a box may
+    // come first): a window manager does its part of such a click in its
+    // own time. Within the active window the release follows once the
+    // program has the press.
+    if (activates) {
+        if (!m_downInX)
+            (void)activate(top, Why::Press);
+        const QDeadlineTimer moment(personsMoment);
+        (void)waitFor(
+            [&] {
+                return moment.hasExpired() &&
+                       (top.isActiveWindow() || QApplication::activeModalWidget());
+            },
+            1000);
+    }
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     return true;
@@ -412,10 +427,9 @@ void Driver::uncover() {
 }
 
 bool Driver::activate(QWidget& w, Why why) {
-    // A window manager activates a window that opens, and one pressed into
-    // through the X server; asked, it activates one the user switches to. On
-    // Wayland the compositor does all three, since a program cannot; a
-    // headless weston has no seat to do it for, and is told.
+    // A window manager activates a window that opens; asked, one the user
+    // presses into or switches to. On Wayland the compositor does, since a
+    // program cannot; a headless weston has no seat to do it for, and is told.
     const auto exposed = [&] {
         return w.windowHandle() && w.windowHandle()->isExposed();
     };
@@ -424,7 +438,7 @@ bool Driver::activate(QWidget& w, Why why) {
     };
     if (onPlatform(u"wayland") && waitFor(exposed) && !w.isActiveWindow())
         activatedByCompositor(w.windowHandle());
-    else if (why == Why::Switch || (why == Why::Press && !m_downInX))
+    else if (why != Why::Opening)
         w.activateWindow();
     // A box that the press brought comes first.
     const auto done = [&] {

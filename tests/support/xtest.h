@@ -13,8 +13,7 @@ namespace xtest {
 bool available();
 void moveTo(QPoint global);
 void button(bool down);
-// On xcb, once the X server has done what the program asked of it so far
-// (a grab let go of), and the events it sent back have come in.
+// On xcb, once the X server has done what the program asked of it so far.
 void roundTrip();
 
 } // namespace xtest
