@@ -22,17 +22,15 @@
 #include <qpa/qwindowsysteminterface.h>
 
 using namespace Qt::StringLiterals;
+using App = QApplication;
 
 namespace {
 
 // Before QTEST_MAIN makes the QApplication, as the program's main does.
-const bool environmentPrepared = [] {
-    app::prepareProcessEnvironment();
-    return true;
-}();
+const bool environmentPrepared = (app::prepareProcessEnvironment(), true);
 
-bool onPlatform(QStringView name) {
-    return QGuiApplication::platformName() == name;
+bool onX() {
+    return App::platformName() == u"xcb";
 }
 
 // What Wayland's compositor tells Qt when it activates a window (the call
@@ -53,28 +51,24 @@ template <typename System = QWindowSystemInterface> void activatedByCompositor(Q
 // engine, whose work comes through the event loop, then loads a page in
 // seconds instead of a fraction of one.
 template <typename Condition> bool waitFor(Condition&& holds, int ms = 60000) {
-    const QDeadlineTimer deadline(ms);
-    while (!holds()) {
+    for (const QDeadlineTimer deadline(ms); !holds();
+         App::sendPostedEvents(nullptr, QEvent::DeferredDelete)) {
         if (deadline.hasExpired())
             return false;
         QEventLoop loop;
         QTimer::singleShot(5, &loop, &QEventLoop::quit);
         loop.exec();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
 }
 
+constexpr int personsMoment = 120; // ms a hand's click stays down
+
 // Keys that type `text`, as a keyboard layout gives them: a Persian
 // layout's digit keys carry "۱", not "1".
 void type(QWindow* window, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(window, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, window, Qt::Key(c.toUpper().unicode()), QString(c),
-                                Qt::NoModifier);
-    }
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, window, Qt::Key(c.toUpper().unicode()), QString(c), {});
 }
 
 // The control that `widget` is or is in, "Form2." before one of the results
@@ -87,24 +81,22 @@ QString controlName(QWidget* widget) {
     return {};
 }
 
-QString focusedControl() {
-    return controlName(QApplication::focusWidget());
+bool boxUp() {
+    return App::activeModalWidget();
 }
 
-constexpr int personsMoment = 120; // ms a hand's click stays down
-
-QString activeWindowName() {
-    return QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : QString();
+// A window of the program, not a box, has the keyboard.
+bool windowActive() {
+    return App::activeWindow() && !qobject_cast<QMessageBox*>(App::activeWindow());
 }
 
 } // namespace
 
 Driver::Driver(bool throughX)
-    : m_throughX(throughX && onPlatform(u"xcb") && xtest::available()) {
+    : m_throughX(throughX && onX() && xtest::available()) {
     qApp->installEventFilter(this); // the presses and releases the windows get
     m_other.setObjectName(u"other"_s);
-    // Away from where the program's windows and boxes open.
-    m_other.setGeometry(1000, 760, 200, 150);
+    m_other.setGeometry(1000, 760, 200, 150); // away from the program's windows and boxes
 }
 
 bool Driver::eventFilter(QObject* watched, QEvent* event) {
@@ -118,15 +110,18 @@ bool Driver::eventFilter(QObject* watched, QEvent* event) {
 
 bool Driver::start() {
     app::applyIdentity();
-    QApplication::setQuitOnLastWindowClosed(false);
+    App::setQuitOnLastWindowClosed(false);
     m_program = std::make_unique<app::Program>(static_cast<windowing::MessageBox&>(*this),
                                                static_cast<windowing::FailureReport&>(*this),
                                                [this] { ++m_quits; });
-    for (const char* pane : {"WebBrowser1", "WebBrowser2"})
-        m_loads.emplace_back(&m_program->form1().chartPane(pane),
-                             &windowing::ChartPane::loadFinished);
+    for (const QString& pane : {u"WebBrowser1"_s, u"WebBrowser2"_s})
+        m_loads.emplace_back(&pane1(pane), &windowing::ChartPane::loadFinished);
     m_program->start();
-    return activate(m_program->form1().window(), Why::Opening);
+    return activate(m_program->form1().window(), false);
+}
+
+windowing::ChartPane& Driver::pane1(const QString& name) {
+    return m_program->form1().chartPane(name);
 }
 
 Driver::Ref Driver::ref(const QString& text) {
@@ -138,11 +133,11 @@ Driver::Ref Driver::ref(const QString& text) {
 // The program's boxes: recorded as asked for, then shown as the program shows them.
 
 void Driver::show(const QString& prompt) {
+    for (int i = 1; i <= 8; ++i)
+        m_atPrompt[u"Text%1"_s.arg(i)] = m_program->form1().textBox(u"Text%1"_s.arg(i)).text();
     const QHash<QString, QString> metal{
         {u"Please enter the gold price from above charts"_s, u"gold"_s},
         {u"Please enter the Silver price from above charts"_s, u"silver"_s}};
-    for (int i = 1; i <= 8; ++i)
-        m_atPrompt[u"Text%1"_s.arg(i)] = m_program->form1().textBox(u"Text%1"_s.arg(i)).text();
     boxComing(m_prompts, metal.value(prompt, prompt));
     m_messageBox.show(prompt);
 }
@@ -153,39 +148,32 @@ void Driver::report(const QString& whatFailed) {
 }
 
 void Driver::boxComing(QStringList& seen, const QString& text) {
-    if (QWidget* active = QApplication::activeWindow())
-        m_beneathBox = active;
-    const bool failure = &seen == &m_failures;
-    // Once it is up, as a person sees it: a button still held goes up over
-    // it, then OK is clicked.
-    QTimer::singleShot(0, this, [this, &seen, text, failure] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    m_beneathBox = App::activeWindow();
+    // Once it is on the screen, as a person sees it: a button still held
+    // goes up over it, then OK is clicked, again if the box did not take it.
+    QTimer::singleShot(0, this, [this, &seen, text] {
+        auto* box = qobject_cast<QMessageBox*>(App::activeModalWidget());
         const bool asItShouldBe =
             box && box->windowTitle() == QString::fromUtf8(app::identity::title) &&
             box->standardButtons() == QMessageBox::Ok &&
             box->windowModality() == Qt::ApplicationModal &&
-            box->icon() == (failure ? QMessageBox::Warning : QMessageBox::NoIcon);
+            box->icon() == (&seen == &m_failures ? QMessageBox::Warning : QMessageBox::NoIcon);
         seen.append(text + (asItShouldBe ? QString() : u" (in an odd box)"_s));
         if (!box)
             return;
         release();
-        // Once it is on the screen; a click the box did not take is made again.
-        (void)waitFor([box] { return box->windowHandle() && box->windowHandle()->isExposed(); },
-                      5000);
+        (void)waitFor([box] { return box->windowHandle()->isExposed(); }, 5000);
         for (int n = 0; n < 3 && box->isVisible(); ++n)
             click(*box->button(QMessageBox::Ok));
         // Nothing gives the window beneath back its activation where no
         // window manager runs. On X the window manager does; asked as well,
         // it may answer late and take it from a window the user went to since.
-        if (!onPlatform(u"xcb"))
+        if (!onX())
             (void)waitFor(
                 [this] {
-                    QWidget* active = QApplication::activeWindow();
-                    if (QApplication::activeModalWidget() || !m_beneathBox)
-                        return true;
-                    if (!active || qobject_cast<QMessageBox*>(active))
+                    if (!windowActive() && !boxUp() && m_beneathBox)
                         m_beneathBox->activateWindow();
-                    return active && !qobject_cast<QMessageBox*>(active);
+                    return windowActive() || boxUp() || !m_beneathBox;
                 },
                 5000);
     });
@@ -202,37 +190,35 @@ QString Driver::run(const QString& steps) {
         // user waits for it.
         if (actual(u"Form2"_s) == u"shown" &&
             (!hadResults || s == u"click Command2" || s == u"Alt+A"))
-            (void)activate(m_program->form2().window(), Why::Opening);
+            (void)activate(m_program->form2().window(), false);
     }
     return {};
 }
 
 QString Driver::step(const QString& s) {
     if (s == u"wait panes") { // loaded, so that their fields take the keys
-        if (!waitFor([this] {
-                return std::all_of(m_loads.begin(), m_loads.end(), [](const QSignalSpy& loads) {
-                    return !loads.isEmpty() && loads.first().first().toBool();
-                });
-            }))
+        const auto loaded = [](const QSignalSpy& l) {
+            return !l.isEmpty() && l[0][0].toBool();
+        };
+        if (!waitFor([&] { return std::all_of(m_loads.begin(), m_loads.end(), loaded); }))
             return u"the pages did not load"_s;
         // What the page makes of the mouse button: down, and up again.
-        for (const char* pane : {"WebBrowser1", "WebBrowser2"})
-            (void)pageEvaluate(
-                QString::fromLatin1(pane),
-                u"window.held = 'no'; for (const [e, v] of [['mousedown', 'yes'], "
-                "['mouseup', 'no']]) addEventListener(e, () => held = v, true); ''"_s);
+        for (const QString& pane : {u"WebBrowser1"_s, u"WebBrowser2"_s})
+            (void)evaluate(pane,
+                           u"window.held = 'no'; for (const [e, v] of [['mousedown', 'yes'], "
+                           "['mouseup', 'no']]) addEventListener(e, () => held = v, true); ''"_s);
         return {};
     }
     if (s == u"activate other") { // a plain window stands in for another program's
         m_other.show();
-        return activate(m_other, Why::Switch) ? QString() : u"not on the screen"_s;
+        return activate(m_other, true) ? QString() : u"not on the screen"_s;
     }
     if (s == u"release outside") { // over another program: the calculator never sees it
-        if (m_downInX)
+        if (std::exchange(m_downInX, false)) {
             xtest::moveTo(QGuiApplication::primaryScreen()->geometry().bottomRight() -
                           QPoint(2, 2));
-        if (std::exchange(m_downInX, false))
             xtest::button(false);
+        }
         m_pressedIn = nullptr;
         return {};
     }
@@ -249,17 +235,14 @@ QString Driver::step(const QString& s) {
     if (r.form->state() != windowing::Form::State::Shown)
         return u"its window is not on the screen"_s;
     if (verb == u"activate")
-        return activate(r.widget(), Why::Switch) ? QString() : u"not on the screen"_s;
-    if (verb == u"drag")
-        return click(r.widget(), {}, &ref(s.section(u' ', 3, 3)).widget())
-                   ? QString()
-                   : u"the program never saw the press"_s;
+        return activate(r.widget(), true) ? QString() : u"not on the screen"_s;
     if (verb == u"press")
         return press(r.widget()) ? QString() : u"the program never saw it"_s;
-    if (verb == u"open") { // the arrow at the right end of a unit box
-        QWidget& combo = r.widget();
-        click(combo, QPoint(combo.width() - 6, combo.height() / 2));
-        return {};
+    if (verb == u"drag" || verb == u"open") { // "open": a click on a unit box's arrow
+        QWidget& w = r.widget();
+        const bool seen = verb == u"drag" ? click(w, {}, &ref(s.section(u' ', 3, 3)).widget())
+                                          : click(w, QPoint(w.width() - 6, w.height() / 2));
+        return seen ? QString() : u"the program never saw the press"_s;
     }
     return enter(r, verb == u"click" ? std::nullopt : std::optional(s.section(u'=', 1)));
 }
@@ -272,22 +255,24 @@ QString Driver::enter(const Ref& r, const std::optional<QString>& typed) {
     std::optional<QPoint> at; // a page's field: its centre in the pane
     if (!r.field.isEmpty()) {
         const QStringList xy =
-            pageEvaluate(r.name, u"(r => r ? Math.round(r.x + r.width / 2) + ',' + "
-                                 "Math.round(r.y + r.height / 2) : '')(document."
-                                 "getElementById('%1')?.getBoundingClientRect())"_s.arg(r.field))
+            evaluate(r.name, u"(r => r ? Math.round(r.x + r.width / 2) + ',' + Math.round(r.y + "
+                             "r.height / 2) : '')(document.getElementById('%1')"
+                             "?.getBoundingClientRect())"_s.arg(r.field))
                 .split(u',');
         if (xy.size() != 2)
             return u"the page has no such field"_s;
         at = QPoint(xy[0].toInt(), xy[1].toInt());
     }
+    const QString what = r.field.isEmpty() ? controlName(&control) : r.name + u'#' + r.field;
     const auto reached = [&] {
-        return r.field.isEmpty() ? QApplication::focusWidget() == &control
-                                 : focusedControl() == r.name && pageField(r.name) == r.field;
+        return r.field.isEmpty()
+                   ? App::focusWidget() == &control
+                   : controlName(App::focusWidget()) == r.name && field(r.name) == r.field;
     };
     // A window manager may still be activating another window of ours, as
     // the results window when it is shown again; the user clicks once more.
     for (int n = 0; n == 0 || (typed && !reached()); ++n) {
-        if (n == 3 || (n > 0 && !activate(r.form->window(), Why::Switch)))
+        if (n == 3 || (n > 0 && !activate(r.form->window(), true)))
             return u"the click did not give it the focus"_s;
         if (!click(clicked, at))
             return u"the program never saw the press"_s;
@@ -296,9 +281,9 @@ QString Driver::enter(const Ref& r, const std::optional<QString>& typed) {
     if (!typed)
         return {};
     QWindow* keys = QGuiApplication::focusWindow();
-    if (const int item =
-            combo ? combo->findText(*typed, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
-        item >= 0) { // from the drop-down list, with the keyboard
+    const int item =
+        combo ? combo->findText(*typed, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
+    if (item >= 0) { // from the drop-down list, with the keyboard
         QTest::keyClick(keys, Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* list = combo->view();
         if (!waitFor([&] { return list->isVisible(); }))
@@ -307,8 +292,8 @@ QString Driver::enter(const Ref& r, const std::optional<QString>& typed) {
             QTest::keyClick(list, list->currentIndex().row() < item ? Qt::Key_Down : Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Return);
         (void)waitFor([&] { return !list->isVisible(); });
-        QCoreApplication::processEvents();
-        if (!QApplication::focusWidget()) { // offscreen, the closed list leaves no focus
+        App::processEvents();
+        if (!App::focusWidget()) { // offscreen, the closed list leaves no focus
             r.form->window().activateWindow();
             click(clicked);
         }
@@ -321,10 +306,8 @@ QString Driver::enter(const Ref& r, const std::optional<QString>& typed) {
         type(keys, *typed);
     }
     // A page takes its keys in the browser engine.
-    const QString what = r.field.isEmpty() ? controlName(&control) : r.name + u'#' + r.field;
     (void)waitFor([&] { return actual(what) == *typed; }, r.field.isEmpty() ? 0 : 60000);
-    const QString shown = actual(what);
-    return shown == *typed ? QString() : u"shows "_s + shown;
+    return actual(what) == *typed ? QString() : u"shows "_s + actual(what);
 }
 
 bool Driver::click(QWidget& on, std::optional<QPoint> at, QWidget* releaseOn) {
@@ -345,24 +328,20 @@ bool Driver::press(QWidget& on, std::optional<QPoint> at) {
     // What the window system told the program so far (a list's grab let go
     // of, and the focus that comes back with it) is in before the hand moves.
     xtest::roundTrip();
-    QCoreApplication::processEvents();
+    App::processEvents();
     QWidget& top = *on.window();
     const QPoint local = on.mapTo(&top, at.value_or(on.rect().center()));
     // A box is already active where a window system runs one; offscreen,
     // nothing would give the window beneath it back its activation.
     const bool activates = !qobject_cast<QMessageBox*>(&top) && !top.isActiveWindow();
     const int before = m_presses;
-    const auto seen = [&] {
-        return m_presses > before || QApplication::activeModalWidget();
-    };
     if (m_throughX && activates) {
         uncover();
         xtest::moveTo(top.mapToGlobal(local));
         // Mutter now and then keeps a press for itself; the person clicks again.
         for (int n = 0; !m_downInX && n < 3; ++n) {
             xtest::button(true);
-            m_downInX = waitFor(seen, 5000);
-            if (!m_downInX)
+            if (!(m_downInX = waitFor([&] { return m_presses > before || boxUp(); }, 5000)))
                 xtest::button(false);
         }
         if (!m_downInX)
@@ -379,17 +358,13 @@ bool Driver::press(QWidget& on, std::optional<QPoint> at) {
     // program has the press.
     if (activates) {
         if (!m_downInX)
-            (void)activate(top, Why::Press);
+            (void)activate(top, true);
         const QDeadlineTimer moment(personsMoment);
-        (void)waitFor(
-            [&] {
-                return moment.hasExpired() &&
-                       (top.isActiveWindow() || QApplication::activeModalWidget());
-            },
-            1000);
+        (void)waitFor([&] { return moment.hasExpired() && (top.isActiveWindow() || boxUp()); },
+                      1000);
     }
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    App::sendPostedEvents();
+    App::processEvents();
     return true;
 }
 
@@ -398,54 +373,42 @@ void Driver::release() {
     if (std::exchange(m_downInX, false)) {
         xtest::button(false);
         // Unless a box blocks the window: the program then never sees it.
-        (void)waitFor([&] { return m_releases > before || QApplication::activeModalWidget(); });
-    } else if (QWindow* window = m_pressedIn) {
-        m_pressedIn = nullptr;
+        (void)waitFor([&] { return m_releases > before || boxUp(); });
+    } else if (QWindow* window = std::exchange(m_pressedIn, nullptr)) {
         QTest::mouseRelease(window, Qt::LeftButton, {}, m_pressedAt);
     }
 }
 
 void Driver::uncover() {
     // Where the two windows overlap, a person who works in both drags the
-    // results window aside, to a corner of the screen clear of the main one.
+    // results window aside, below the main one (the desktops are 1280x1024).
     QWidget* main = m_program->form1().formWindow();
     QWidget* results = m_program->hasForm2() ? m_program->form2().formWindow() : nullptr;
     if (!main || !results || !main->isVisible() || !results->isVisible() ||
         !main->frameGeometry().intersects(results->frameGeometry()))
         return;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QRect place(QPoint(), results->frameGeometry().size());
-    for (const QPoint corner : {screen.bottomLeft(), screen.bottomRight(), screen.topRight()}) {
-        place.moveCenter(corner);
-        place.moveTo(std::clamp(place.x(), 0, screen.width() - place.width()),
-                     std::clamp(place.y(), 0, screen.height() - place.height()));
-        if (!place.intersects(main->frameGeometry()))
-            break;
-    }
-    results->move(place.topLeft());
-    (void)waitFor([&] { return results->frameGeometry().topLeft() == place.topLeft(); }, 5000);
+    const QPoint place = main->frameGeometry().bottomLeft() + QPoint(0, 10);
+    results->move(place);
+    (void)waitFor([&] { return results->frameGeometry().topLeft() == place; }, 5000);
 }
 
-bool Driver::activate(QWidget& w, Why why) {
+bool Driver::activate(QWidget& w, bool asked) {
     // A window manager activates a window that opens; asked, one the user
     // presses into or switches to. On Wayland the compositor does, since a
     // program cannot; a headless weston has no seat to do it for, and is told.
     const auto exposed = [&] {
         return w.windowHandle() && w.windowHandle()->isExposed();
     };
-    const auto active = [&] {
-        return exposed() && w.isActiveWindow();
-    };
-    if (onPlatform(u"wayland") && waitFor(exposed) && !w.isActiveWindow())
+    if (App::platformName() == u"wayland" && waitFor(exposed) && !w.isActiveWindow())
         activatedByCompositor(w.windowHandle());
-    else if (why != Why::Opening)
+    else if (asked)
         w.activateWindow();
-    // A box that the press brought comes first.
-    const auto done = [&] {
-        return active() || (why == Why::Press && QApplication::activeModalWidget());
-    };
     // A window manager still starting takes a new window for one it found
-    // and does not activate it; the user then clicks into it.
+    // and does not activate it; the user then clicks into it. A box that a
+    // press brought comes first.
+    const auto done = [&] {
+        return (exposed() && w.isActiveWindow()) || boxUp();
+    };
     if (!waitFor(done, 5000))
         w.activateWindow();
     return waitFor(done);
@@ -454,23 +417,18 @@ bool Driver::activate(QWidget& w, Why why) {
 bool Driver::settle() {
     const bool settled = waitFor([this] {
         return !m_program->handlers().hasPending() && !m_program->departures().isWaiting() &&
-               !QApplication::activeModalWidget();
+               !boxUp();
     });
-    QCoreApplication::processEvents();
+    App::processEvents();
     // A person waits for the window beneath a box that has gone to have its
     // activation back before working on.
     if (std::exchange(m_beneathBox, nullptr))
-        (void)waitFor(
-            [] {
-                QWidget* active = QApplication::activeWindow();
-                return active && !qobject_cast<QMessageBox*>(active);
-            },
-            5000);
+        (void)waitFor(windowActive, 5000);
     return settled;
 }
 
 QString Driver::key(const QString& s) {
-    if (!waitFor([] { return QApplication::focusWidget() && QGuiApplication::focusWindow(); }))
+    if (!waitFor([] { return App::focusWidget() && QGuiApplication::focusWindow(); }))
         return u"no control has the focus"_s;
     // Keys go to the window that has the keyboard, as the window system sends them.
     QWindow* window = QGuiApplication::focusWindow();
@@ -480,47 +438,44 @@ QString Driver::key(const QString& s) {
     }
     const QKeyCombination k =
         QKeySequence::fromString(s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0];
-    const QString before = focusedControl(), fieldBefore = pageField(before);
+    const QString before = controlName(App::focusWidget()), fieldBefore = field(before);
     QTest::keyClick(window, k.key(), k.keyboardModifiers());
     if (s.startsWith(u"Alt+")) { // an access key clicks its button a moment later
-        if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()))
+        if (auto* button = qobject_cast<QPushButton*>(App::focusWidget()))
             (void)QSignalSpy(button, &QPushButton::clicked).wait(1000);
-        return {};
+    } else if (s.endsWith(u"Tab")) {
+        // A page handles its keys in the browser engine: wait until the focus
+        // has moved to another control, or to another field (a page first
+        // lets go of the field it leaves), and a page entered has the keys.
+        (void)waitFor([&] {
+            const QString now = controlName(App::focusWidget()), in = field(now);
+            return !now.isEmpty() && (now != before || (!in.isEmpty() && in != fieldBefore)) &&
+                   (!now.startsWith(u"WebBrowser") || !in.isEmpty());
+        });
+        m_visited.append(controlName(App::focusWidget()));
     }
-    if (!s.endsWith(u"Tab"))
-        return {};
-    // A page handles its keys in the browser engine: wait until the focus
-    // has moved to another control, or to another field (a page first lets
-    // go of the field it leaves), and a page entered has the keys.
-    (void)waitFor([&] {
-        const QString now = focusedControl(), field = pageField(now);
-        return !now.isEmpty() && (now != before || (!field.isEmpty() && field != fieldBefore)) &&
-               (!now.startsWith(u"WebBrowser") || !field.isEmpty());
-    });
-    m_visited.append(focusedControl());
     return {};
 }
 
-QString Driver::pageField(const QString& control) {
-    if (!control.startsWith(u"WebBrowser"))
-        return {};
-    return pageEvaluate(control, u"document.hasFocus() && document.activeElement !== "
-                                 "document.body ? document.activeElement.id : ''"_s);
+QString Driver::field(const QString& control) {
+    return control.startsWith(u"WebBrowser")
+               ? evaluate(control, u"document.hasFocus() && document.activeElement !== "
+                                   "document.body ? document.activeElement.id : ''"_s)
+               : QString();
 }
 
-QString Driver::pageEvaluate(const QString& control, const QString& script) {
+QString Driver::evaluate(const QString& pane, const QString& script) {
     auto answer = std::make_shared<std::optional<QString>>();
-    m_program->form1().chartPane(control).evaluate(script,
-                                                   [answer](const QString& r) { *answer = r; });
+    pane1(pane).evaluate(script, [answer](const QString& r) { *answer = r; });
     (void)waitFor([&] { return answer->has_value(); });
     return answer->value_or(u"?"_s);
 }
 
 QString Driver::actual(const QString& what) {
     const QHash<QString, QString> recorded{
-        {u"focus"_s, focusedControl()},
-        {u"active"_s, activeWindowName()}, // a form's window is named after it
-        {u"list"_s, controlName(QApplication::activePopupWidget())},
+        {u"focus"_s, controlName(App::focusWidget())},
+        {u"active"_s, App::activeWindow() ? App::activeWindow()->objectName() : QString()},
+        {u"list"_s, controlName(App::activePopupWidget())},
         {u"buttons"_s, QGuiApplication::mouseButtons() == Qt::NoButton ? u"up"_s : u"down"_s},
         {u"visited"_s, m_visited.join(u',')},
         {u"prompts"_s, m_prompts.join(u',')},
@@ -528,9 +483,8 @@ QString Driver::actual(const QString& what) {
         {u"report"_s, m_failures.value(m_failures.size() - 1)},
         {u"quit"_s, QString::number(m_quits)},
         {u"application"_s, // as the desktop shows it
-         u"%1 %2, %3"_s.arg(QCoreApplication::applicationName(),
-                            QCoreApplication::applicationVersion(),
-                            QGuiApplication::applicationDisplayName())}};
+         u"%1 %2, %3"_s.arg(App::applicationName(), App::applicationVersion(),
+                            App::applicationDisplayName())}};
     if (recorded.contains(what))
         return recorded.value(what);
     if (what == u"Form2" && !m_program->hasForm2())
@@ -543,33 +497,29 @@ QString Driver::actual(const QString& what) {
                                    u"title"_s,    u"field"_s,   u"held"_s}
                            .contains(property);
     const Ref r = ref(named ? what.section(u'.', 1) : what);
-    const auto text = [](const QRect& g) {
-        return QString::asprintf("%d,%d,%d,%d", g.x(), g.y(), g.width(), g.height());
-    };
     if (property == u"atPrompt")
         return m_atPrompt.value(r.name);
     if (property == u"held")
-        return pageEvaluate(r.name, u"String(window.held)"_s);
+        return evaluate(r.name, u"String(window.held)"_s);
     if (property == u"field")
-        return pageField(r.name);
+        return field(r.name);
     if (!r.field.isEmpty()) // an element of a page
-        return pageEvaluate(r.name, u"(e => e ? ('value' in e ? e.value : e.textContent) : '?')"
-                                    "(document.getElementById('%1'))"_s.arg(r.field));
+        return evaluate(r.name, u"(e => e ? ('value' in e ? e.value : e.textContent) : '?')"
+                                "(document.getElementById('%1'))"_s.arg(r.field));
     QWidget& w = r.widget();
+    const QRect g = r.name.isEmpty() ? QRect(w.mapToGlobal(QPoint(0, 0)), w.size()) : w.geometry();
     if (property == u"rect")
-        return text(r.name.isEmpty() ? QRect(w.mapToGlobal(QPoint(0, 0)), w.size()) : w.geometry());
+        return QString::asprintf("%d,%d,%d,%d", g.x(), g.y(), g.width(), g.height());
     if (property == u"title")
         return qobject_cast<windowing::ChartPane*>(&w)->title();
     auto* combo = qobject_cast<QComboBox*>(&w);
-    if (property == u"items") {
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items.append(combo->itemText(i));
-        return items.join(u',');
-    }
-    if (r.name.isEmpty()) // a window: its caption
-        return w.windowTitle();
-    return combo ? combo->currentText() : w.property("text").toString();
+    QStringList items;
+    for (int i = 0; property == u"items" && i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return property == u"items" ? items.join(u',')
+           : r.name.isEmpty()   ? w.windowTitle() // a window: its caption
+           : combo              ? combo->currentText()
+                                : w.property("text").toString();
 }
 
 QString Driver::check(const QString& expectations) {
@@ -578,16 +528,17 @@ QString Driver::check(const QString& expectations) {
     for (const QString& always : {u"prompts="_s, u"failures=0"_s, u"buttons=up"_s})
         if (!expectations.contains(always.section(u'=', 0, 0) + u'='))
             all.append(always);
-    const auto differs = [this](const QString& e) {
-        return actual(e.section(u'=', 0, 0)) != e.section(u'=', 1);
-    };
+    QStringList differ;
     // What the steps did is on the screen once their handlers have run; a
     // page answers within moments, also on a loaded machine.
-    (void)waitFor([&] { return std::none_of(all.begin(), all.end(), differs); }, 10000);
-    QStringList differ;
-    for (const QString& e : all) {
-        if (differs(e))
-            differ.append(u"%1 is \"%2\""_s.arg(e, actual(e.section(u'=', 0, 0))));
-    }
+    (void)waitFor(
+        [&] {
+            differ.clear();
+            for (const QString& e : all)
+                if (const QString now = actual(e.section(u'=', 0, 0)); now != e.section(u'=', 1))
+                    differ.append(u"%1 is \"%2\""_s.arg(e, now));
+            return differ.isEmpty();
+        },
+        10000);
     return differ.join(u"; "_s);
 }

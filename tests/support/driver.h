@@ -4,6 +4,7 @@
 #include "app/modalfailurereport.h"
 #include "app/modalmessagebox.h"
 #include "app/program.h"
+#include "windowing/chartpane.h"
 #include "windowing/form.h"
 
 #include <QHash>
@@ -104,9 +105,7 @@ private:
         QWidget& widget() const { return name.isEmpty() ? form->window() : form->control(name); }
     };
     Ref ref(const QString& text);
-    // How a window comes to the front: it opens, a press goes into it, or the
-    // user switches to it.
-    enum class Why { Opening, Press, Switch };
+    windowing::ChartPane& pane1(const QString& name);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void show(const QString& prompt) override;
@@ -116,19 +115,22 @@ private:
     QString enter(const Ref& r, const std::optional<QString>& typed);
     QString key(const QString& step);
     // Press on `on` (its centre, or `at`), then release on `releaseOn` or
-    // where it was pressed once the program has the press; each goes to the
-    // window, as the window system sends it. A box that comes up meanwhile
-    // gets the release. False when the program never saw the press.
+    // where it was pressed; each goes to the window, as the window system
+    // sends it. A box that comes up meanwhile gets the release. False when
+    // the program never saw the press.
     bool click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
     bool press(QWidget& on, std::optional<QPoint> at = {});
     void release();
     void uncover();
-    bool activate(QWidget& window, Why why);
+    // Brings the window to the front as it opens, or, `asked`, as the user
+    // presses into it or switches to it.
+    bool activate(QWidget& window, bool asked);
     // Until the handlers that the last step started have run; false if they did not.
     bool settle();
     QString actual(const QString& what);
-    QString pageField(const QString& control);
-    QString pageEvaluate(const QString& control, const QString& script);
+    // The id of the field that has the keys in a chart pane's page.
+    QString field(const QString& control);
+    QString evaluate(const QString& pane, const QString& script);
 
     app::ModalMessageBox m_messageBox;
     app::ModalFailureReport m_failureReport;
