@@ -27,7 +27,7 @@ packages=(
 # weston with Qt's Wayland plugin), and Qt's private GUI headers and XTest for
 # the test driver.
 [[ "$mode" == test ]] && packages+=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream curl python3
-    python3-websocket openbox mutter x11-utils weston qt6-wayland qt6-base-private-dev libxtst-dev)
+    python3-websocket openbox mutter x11-utils weston qt6-wayland qt6-base-private-dev libxcb-xtest0-dev)
 
 missing=()
 for p in "${packages[@]}"; do

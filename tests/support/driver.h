@@ -1,25 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/modalfailurereport.h"
-#include "app/modalmessagebox.h"
-#include "app/program.h"
-#include "windowing/chartpane.h"
-#include "windowing/form.h"
-
-#include <QHash>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QStringList>
-#include <QWidget>
-
 #include <array>
-#include <list>
-#include <memory>
-#include <optional>
 #include <vector>
-
-class QWindow;
 
 // Works the calculator's real widgets as a user does, from steps written as
 // text, and reads back what the windows show. Steps and expectations are
@@ -85,71 +68,8 @@ class QWindow;
 // for a person; the results window, where it covers the main one, is first
 // moved aside, as a person drags it. Elsewhere, and for a driver made with
 // `throughX` false, input goes in at Qt's platform level.
-class Driver : public QObject, windowing::MessageBox, windowing::FailureReport {
-public:
-    explicit Driver(bool throughX = true);
-
-    // Starts the program, as its main does, and waits for the main window.
-    [[nodiscard]] bool start();
-    // Runs the steps; empty, or what could not be done.
-    QString run(const QString& steps);
-    // Empty when every expectation holds (waiting a while for it), else what differs.
-    QString check(const QString& expectations);
-
-private:
-    // "Form2.Text1#price": the results window, "Text1" and "price"; "Form1":
-    // the window alone.
-    struct Ref {
-        windowing::Form* form;
-        QString name, field;
-        QWidget& widget() const { return name.isEmpty() ? form->window() : form->control(name); }
-    };
-    Ref ref(const QString& text);
-    windowing::ChartPane& pane1(const QString& name);
-
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void show(const QString& prompt) override;
-    void report(const QString& whatFailed) override;
-    void boxComing(QStringList& seen, const QString& text);
-    QString step(const QString& step);
-    QString enter(const Ref& r, const std::optional<QString>& typed);
-    QString key(const QString& step);
-    // Press on `on` (its centre, or `at`), then release on `releaseOn` or
-    // where it was pressed; each goes to the window, as the window system
-    // sends it. A box that comes up meanwhile gets the release. False when
-    // the program never saw the press.
-    bool click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr);
-    bool press(QWidget& on, std::optional<QPoint> at = {});
-    void release();
-    void uncover();
-    // Brings the window to the front as it opens, or, `asked`, as the user
-    // presses into it or switches to it.
-    bool activate(QWidget& window, bool asked);
-    // Until the handlers that the last step started have run; false if they did not.
-    bool settle();
-    QString actual(const QString& what);
-    // The id of the field that has the keys in a chart pane's page.
-    QString field(const QString& control);
-    QString evaluate(const QString& pane, const QString& script);
-
-    app::ModalMessageBox m_messageBox;
-    app::ModalFailureReport m_failureReport;
-    const bool m_throughX;
-    bool m_downInX = false;        // the X server's button is down
-    QPointer<QWindow> m_pressedIn; // a mouse button is down in it, at m_pressedAt
-    QPoint m_pressedAt;
-    int m_presses = 0, m_releases = 0; // as the program's windows got them
-    QPointer<QWidget> m_beneathBox;    // active when the last box came
-    QWidget m_other;                   // stands in for another program's window
-    std::unique_ptr<app::Program> m_program;
-    std::list<QSignalSpy> m_loads; // of the two chart panes
-    QStringList m_prompts, m_failures, m_visited;
-    QHash<QString, QString> m_atPrompt;
-    int m_quits = 0;
-};
-
 // Tables of behaviour, each row a name, steps and expectations. A test
-// program of tables defines `tables` and links behaviour_main.cpp, which plays
+// program of tables defines `tables` and links the driver, which plays
 // every row as "group: row", each from a fresh start. Groups named "comma
 // region", "arabic region" and "persian region" are played only in sessions
 // whose numbers are of that kind (a decimal comma; Arabic-Indic or Persian
