@@ -15,12 +15,12 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DALTAVESH_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target fuzz_textrules
 mkdir -p "$build/corpus" "$build/findings"
-cp -n "$root"/tests/fuzz/corpus/* "$build/corpus/"
+cp -n "$root"/tests/numeric/corpus/* "$build/corpus/"
 
 jobs=$(nproc)
 cd "$build" # libFuzzer writes its per-job logs (fuzz-N.log) here
 rm -f fuzz-*.log
-"$build/tests/fuzz/fuzz_textrules" "$build/corpus" \
+"$build/fuzz_textrules" "$build/corpus" \
     -max_total_time="$seconds" -max_len=256 -jobs="$jobs" -workers="$jobs" \
     -artifact_prefix="$build/findings/" -print_final_stats=1 2>&1 | tee "$build/fuzz.log" |
     grep -E 'Done|stat::|ERROR|SUMMARY' || true

@@ -524,9 +524,7 @@ public:
                                u"shown"_s}[int(ref(what).form->state())];
         // "rect.Form2.Label1": a property of a control; "Form2.Label1": its text.
         const QString property = what.section(u'.', 0, 0);
-        const bool named = QStringList{u"atPrompt"_s, u"caption"_s, u"rect"_s, u"items"_s,
-                                       u"title"_s,    u"field"_s,   u"held"_s}
-                               .contains(property);
+        const bool named = !property.isEmpty() && property.front().isLower(); // rect., items., ...
         const Ref r = ref(named ? what.section(u'.', 1) : what);
         if (property == u"atPrompt")
             return m_atPrompt.value(r.name);
