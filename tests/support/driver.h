@@ -68,8 +68,8 @@
 // for a person; the results window, where it covers the main one, is first
 // moved aside, as a person drags it. Elsewhere, and for a driver made with
 // `throughX` false, input goes in at Qt's platform level.
-// Tables of behaviour, each row a name, steps and expectations. A test
-// program of tables defines `tables` and links the driver, which plays
+// Tables of behaviour, each row a group, a name, steps and expectations. A
+// test program of a table defines `table` and links the driver, which plays
 // every row as "group: row", each from a fresh start. Groups named "comma
 // region", "arabic region" and "persian region" are played only in sessions
 // whose numbers are of that kind (a decimal comma; Arabic-Indic or Persian
@@ -77,6 +77,5 @@
 // other sessions. The "quick user" rows, which load the machine
 // on purpose, keep to input at Qt's level (XTest moves the real pointer, and
 // under load its motion may come late).
-using Row = std::array<const char*, 3>;
-using Table = std::pair<const char*, std::vector<Row>>;
-extern const std::vector<Table> tables;
+using Row = std::array<const char*, 4>;
+extern const std::vector<Row> table;
