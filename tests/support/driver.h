@@ -19,8 +19,9 @@
 //                     keys, to the window that has the keyboard, pressed once
 //   type 100          keys typed into the focused control, without a click
 //   click Command2    a mouse click as a hand makes it: press, release once
-//                     the program has the press (on a button, a box, a label
-//                     or a page's field: "click WebBrowser2#price")
+//                     the program has the press (into a window not yet
+//                     active, a person's moment later); on a button, a box, a
+//                     label or a page's field: "click WebBrowser2#price"
 //   drag Command1 to Label1   pressed on one, released on the other
 //   press Form2.Label4        pressed, and held
 //   release outside   the button held goes up over another program, so
@@ -66,8 +67,9 @@
 // On X, a click into a window that is not active goes through the X server
 // (XTest), so that the window manager activates the window for the press as
 // for a person; the results window, where it covers the main one, is first
-// moved aside, as a person drags it. Elsewhere, and for a driver made with
-// `throughX` false, input goes in at Qt's platform level.
+// moved aside, as a person drags it. Elsewhere, and for the quick user's
+// rows, input goes in at Qt's platform level.
+
 // Tables of behaviour, each row a group, a name, steps and expectations. A
 // test program of a table defines `table` and links the driver, which plays
 // every row as "group: row", each from a fresh start. Groups named "comma
