@@ -356,13 +356,15 @@ public:
         // nothing would give the window beneath it back its activation.
         const bool activates = !qobject_cast<QMessageBox*>(&top) && !top.isActiveWindow();
         const int before = m_presses;
-        if (m_throughX && activates) {
+        if (m_throughX && !qobject_cast<QMessageBox*>(&top)) {
             uncover();
             fake(XCB_MOTION_NOTIFY, top.mapToGlobal(local));
-            // Mutter now and then keeps a press for itself; the person clicks again.
+            // A window manager now and then keeps a press for itself, or a
+            // window that has just opened is not yet where it will be; the
+            // person clicks again.
             for (int n = 0; !m_downInX && n < 3; ++n) {
                 fake(XCB_BUTTON_PRESS);
-                if (!(m_downInX = waitFor([&] { return m_presses > before || boxUp(); }, 5000)))
+                if (!(m_downInX = waitFor([&] { return m_presses > before || boxUp(); }, 1000)))
                     fake(XCB_BUTTON_RELEASE);
             }
             if (!m_downInX)
@@ -372,17 +374,14 @@ public:
             m_pressedAt = local;
             QTest::mousePress(m_pressedIn, Qt::LeftButton, {}, local);
         }
-        // Into a window not yet active, the hand stays down a person's moment
-        // and, on a slow desktop, until the window is at the front (a box may
-        // come first): a window manager does its part of such a click in its
-        // own time. Within the active window the release follows once the
+        // Into a window not yet active, the hand stays down a person's moment:
+        // a window manager does its part of such a click in its own time, made
+        // for hands. Within the active window the release follows once the
         // program has the press.
         if (activates) {
             if (!m_downInX)
                 (void)activate(top, true);
-            const QDeadlineTimer moment(120); // ms, a person's click
-            (void)waitFor([&] { return moment.hasExpired() && (top.isActiveWindow() || boxUp()); },
-                          1000);
+            (void)waitFor([] { return false; }, 120); // ms
         }
         App::sendPostedEvents();
         App::processEvents();

@@ -64,11 +64,12 @@
 // modal box with a single OK, and answers it with a click on OK. After each
 // step, the handlers it started must have run.
 //
-// On X, a click into a window that is not active goes through the X server
-// (XTest), so that the window manager activates the window for the press as
-// for a person; the results window, where it covers the main one, is first
-// moved aside, as a person drags it. Elsewhere, and for the quick user's
-// rows, input goes in at Qt's platform level.
+// On X, every click but one on a box goes through the X server (XTest), so
+// that the window manager activates a window for the press as for a person,
+// and the program's requests to it carry the time of the user's last click;
+// the results window, where it covers the main one, is first moved aside, as
+// a person drags it. Elsewhere, and for the quick user's rows, input goes in
+// at Qt's platform level.
 
 // Tables of behaviour, each row a group, a name, steps and expectations. A
 // test program of a table defines `table` and links the driver, which plays
