@@ -5,6 +5,7 @@
 #include "app/modalfailurereport.h"
 #include "app/modalmessagebox.h"
 #include "app/program.h"
+#include "windowing/webview.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -34,16 +35,14 @@ void prepareProcessEnvironment() {
     // and a QT_LOGGING_RULES of the user's still overrides this rule.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
-    // Qt WebEngine needs the shared OpenGL context before it starts (without
-    // it the first view crashes). Where the windowing layer cannot make it
-    // later, Qt makes it here, with the application.
-#ifndef ALTAVESH_LATE_SHARE_CONTEXT
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-#endif
+    windowing::prepareWebViews();
+
+    // Named before the application exists, so that nothing it creates on the
+    // way takes the name of the link it was started through.
+    QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
 }
 
 void applyIdentity() {
-    QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::versionText));
     QCoreApplication::setOrganizationName(QString::fromUtf8(identity::companyName));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.altavesh.ZakatCalculator"));
@@ -61,9 +60,6 @@ void applyIdentity() {
 
 int runApplication(int argc, char** argv) {
     prepareProcessEnvironment();
-    // Named before the application exists, so that nothing it creates on the
-    // way takes the name of the link it was started through.
-    QCoreApplication::setApplicationName(QString::fromUtf8(identity::executableName));
     QApplication application(argc, argv);
     applyIdentity();
     // The program decides itself when it ends: a failure report or prompt

@@ -5,10 +5,11 @@ namespace app {
 
 // Settings that must be in place before QApplication exists: Qt WebEngine's
 // sandbox (off only when running as root, where Chromium refuses to start
-// with it) and one shared renderer process for both chart panes.
+// with it), one shared renderer process for both chart panes, and the
+// application's name.
 void prepareProcessEnvironment();
 
-// Name, version, organisation and icon as the platform keeps them. The display name
+// Version, organisation and icon as the platform keeps them. The display name
 // stays unset: on X11 it would be appended to every window caption.
 void applyIdentity();
 

@@ -8,13 +8,6 @@
 namespace app {
 
 void showModalBox(QMessageBox::Icon icon, const QString& text, const QString& details) {
-    // A drop-down list still open goes first: under the box it would keep
-    // the keyboard once the box is gone, and over it, hide it.
-    for (int n = 0; n < 4; ++n) {
-        QWidget* list = QApplication::activePopupWidget();
-        if (!list || !list->close())
-            break;
-    }
     QMessageBox box(icon, QString::fromUtf8(identity::title), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);

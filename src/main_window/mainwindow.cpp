@@ -15,108 +15,133 @@ namespace main_window {
 
 // Description.
 
-using windowing::ControlFont;
-using windowing::ControlKind;
-using windowing::Rgb;
-
 namespace {
 
-const ControlFont F1{QStringLiteral("Monotype Corsiva"), 36, true, true, false};
-const ControlFont F2{QStringLiteral("Arial"), 20.25, true, true, true};
-const ControlFont F3{QStringLiteral("Verdana"), 11.25, true, false, false};
-const Rgb green{0, 192, 0};
-const Rgb orange{255, 128, 0};
+using namespace Qt::StringLiterals;
+using enum windowing::ControlKind;
 
-windowing::FormDescription makeDescription() {
-    const auto s = [](const char* text) {
-        return QString::fromUtf8(text);
+windowing::FormDescription layout() {
+    const windowing::ControlFont F1{u"Monotype Corsiva"_s, 36, true, true, false};
+    const windowing::ControlFont F2{u"Arial"_s, 20.25, true, true, true};
+    const windowing::ControlFont F3{u"Verdana"_s, 11.25, true, false, false};
+    const windowing::Rgb green{0, 192, 0};
+    const windowing::Rgb orange{255, 128, 0};
+    const QStringList units{u"Tolaas"_s, u"Ounce"_s, u"Gram"_s};
+    windowing::FormDescription form{
+        .name = u"Form1"_s,
+        .caption = u"Al Tavesh Zakat Calculator"_s,
+        .clientWidth = 10215,
+        .clientHeight = 7920,
+        .clientTopLeft = QPoint(2550, 2100),
+        // In the order of the window's control list.
+        // clang-format off
+        .controls = {
+            {.kind = WebBrowser, .name = u"WebBrowser1"_s,
+             .left = 5400, .top = 1200, .width = 2655, .height = 1935, .tabIndex = 32},
+            {.kind = TextBox, .name = u"Text8"_s,
+             .left = 5280, .top = 6840, .width = 1095, .height = 315, .tabIndex = 29},
+            {.kind = ComboBox, .name = u"Combo3"_s, .caption = u"Unit"_s, .items = units,
+             .left = 6480, .top = 6480, .width = 855, .height = 315, .tabIndex = 18},
+            {.kind = ComboBox, .name = u"Combo2"_s, .caption = u"Unit"_s, .items = units,
+             .left = 6480, .top = 5760, .width = 855, .height = 315, .tabIndex = 17},
+            {.kind = CommandButton, .name = u"Command2"_s, .caption = u"C&alculate"_s,
+             .left = 5280, .top = 7320, .width = 975, .height = 375, .tabIndex = 16},
+            {.kind = CommandButton, .name = u"Command1"_s, .caption = u"&Clear All"_s,
+             .left = 3960, .top = 7320, .width = 1095, .height = 375, .tabIndex = 15},
+            {.kind = TextBox, .name = u"Text7"_s,
+             .left = 5280, .top = 6480, .width = 1095, .height = 315, .tabIndex = 13},
+            {.kind = TextBox, .name = u"Text6"_s,
+             .left = 5280, .top = 6120, .width = 1095, .height = 315, .tabIndex = 12},
+            {.kind = TextBox, .name = u"Text5"_s,
+             .left = 5280, .top = 5760, .width = 1095, .height = 315, .tabIndex = 11},
+            {.kind = TextBox, .name = u"Text4"_s,
+             .left = 5280, .top = 5400, .width = 1095, .height = 315, .tabIndex = 10},
+            {.kind = TextBox, .name = u"Text3"_s,
+             .left = 5280, .top = 5040, .width = 1095, .height = 315, .tabIndex = 9},
+            {.kind = TextBox, .name = u"Text2"_s,
+             .left = 5280, .top = 4680, .width = 1095, .height = 315, .tabIndex = 8},
+            {.kind = TextBox, .name = u"Text1"_s,
+             .left = 5280, .top = 4320, .width = 1095, .height = 315, .tabIndex = 7},
+            {.kind = WebBrowser, .name = u"WebBrowser2"_s,
+             .left = 2640, .top = 1200, .width = 2655, .height = 1935, .tabIndex = 33},
+            {.kind = Label, .name = u"Label20"_s, .caption = u"Al"_s, .font = F1, .foreColor = green,
+             .left = 2640, .top = 120, .width = 735, .height = 855, .tabIndex = 31},
+            {.kind = Label, .name = u"Label19"_s, .caption = u"Assests"_s, .font = F3,
+             .left = 2760, .top = 3840, .width = 1335, .height = 255, .tabIndex = 30},
+            {.kind = Label, .name = u"Label18"_s, .caption = u"Total Value of Merchandise"_s,
+             .left = 2160, .top = 5400, .width = 2655, .height = 255, .tabIndex = 28},
+            {.kind = Label, .name = u"Label17"_s, .caption = u"Value"_s, .font = F3,
+             .left = 5400, .top = 3840, .width = 1335, .height = 255, .tabIndex = 27},
+            {.kind = Label, .name = u"Label16"_s, .caption = u"% of Zakat "_s, .font = F3,
+             .left = 7200, .top = 3840, .width = 1575, .height = 255, .tabIndex = 26},
+            {.kind = Label, .name = u"Label15"_s,
+             .left = 7440, .top = 6480, .width = 1335, .height = 255, .tabIndex = 25},
+            {.kind = Label, .name = u"Label14"_s,
+             .left = 7440, .top = 5760, .width = 1335, .height = 255, .tabIndex = 24},
+            {.kind = Label, .name = u"Label13"_s,
+             .left = 7440, .top = 5400, .width = 1335, .height = 255, .tabIndex = 23},
+            {.kind = Label, .name = u"Label12"_s,
+             .left = 7440, .top = 5040, .width = 1335, .height = 255, .tabIndex = 22},
+            {.kind = Label, .name = u"Label11"_s,
+             .left = 7440, .top = 4680, .width = 1335, .height = 255, .tabIndex = 21},
+            {.kind = Label, .name = u"Label10"_s,
+             .left = 7440, .top = 4320, .width = 1335, .height = 255, .tabIndex = 20},
+            {.kind = Label, .name = u"Label9"_s, .caption = u"Insert Amount only"_s, .font = F3, .foreColor = orange,
+             .left = 4200, .top = 3240, .width = 2535, .height = 255, .tabIndex = 19},
+            {.kind = Label, .name = u"Label8"_s, .caption = u"-Tavesh Islamic Center"_s, .font = F2, .foreColor = green,
+             .left = 3360, .top = 240, .width = 4815, .height = 735, .tabIndex = 14},
+            {.kind = Label, .name = u"Label7"_s, .caption = u"Current price of silver"_s,
+             .left = 2160, .top = 6840, .width = 2655, .height = 255, .tabIndex = 6},
+            {.kind = Label, .name = u"Label6"_s, .caption = u"Total weight of silver in jewlery"_s,
+             .left = 2160, .top = 6480, .width = 2655, .height = 255, .tabIndex = 5},
+            {.kind = Label, .name = u"Label5"_s, .caption = u"Current price of gold"_s,
+             .left = 2160, .top = 6120, .width = 2655, .height = 255, .tabIndex = 4},
+            {.kind = Label, .name = u"Label4"_s, .caption = u"Total weight of gold in Jewelry"_s,
+             .left = 2160, .top = 5760, .width = 2655, .height = 255, .tabIndex = 3},
+            {.kind = Label, .name = u"Label3"_s, .caption = u"Total value of gold/silver certificates"_s,
+             .left = 2160, .top = 5040, .width = 2655, .height = 255, .tabIndex = 2},
+            {.kind = Label, .name = u"Label2"_s, .caption = u"Total Value of shares, stocks, bonds"_s,
+             .left = 2160, .top = 4680, .width = 2655, .height = 255, .tabIndex = 1},
+            {.kind = Label, .name = u"Label1"_s, .caption = u"Cash & minimum Balance in the Bank "_s,
+             .left = 2160, .top = 4320, .width = 2655, .height = 255, .tabIndex = 0},
+        },
+        // clang-format on
     };
-    const QStringList units{s("Tolaas"), s("Ounce"), s("Gram")};
-    windowing::FormDescription form;
-    form.name = s("Form1");
-    form.caption = s("Al Tavesh Zakat Calculator");
-    form.clientWidth = 10215;
-    form.clientHeight = 7920;
-    form.clientTopLeft = QPoint(2550, 2100);
-    // In the order of the window's control list.
-    // clang-format off
-    form.controls = {
-        {ControlKind::WebBrowser, s("WebBrowser1"), {}, 5400, 1200, 2655, 1935, 32},
-        {ControlKind::TextBox, s("Text8"), {}, 5280, 6840, 1095, 315, 29},
-        {ControlKind::ComboBox, s("Combo3"), s("Unit"), 6480, 6480, 855, 315, 18, {}, {}, units},
-        {ControlKind::ComboBox, s("Combo2"), s("Unit"), 6480, 5760, 855, 315, 17, {}, {}, units},
-        {ControlKind::CommandButton, s("Command2"), s("C&alculate"), 5280, 7320, 975, 375, 16},
-        {ControlKind::CommandButton, s("Command1"), s("&Clear All"), 3960, 7320, 1095, 375, 15},
-        {ControlKind::TextBox, s("Text7"), {}, 5280, 6480, 1095, 315, 13},
-        {ControlKind::TextBox, s("Text6"), {}, 5280, 6120, 1095, 315, 12},
-        {ControlKind::TextBox, s("Text5"), {}, 5280, 5760, 1095, 315, 11},
-        {ControlKind::TextBox, s("Text4"), {}, 5280, 5400, 1095, 315, 10},
-        {ControlKind::TextBox, s("Text3"), {}, 5280, 5040, 1095, 315, 9},
-        {ControlKind::TextBox, s("Text2"), {}, 5280, 4680, 1095, 315, 8},
-        {ControlKind::TextBox, s("Text1"), {}, 5280, 4320, 1095, 315, 7},
-        {ControlKind::WebBrowser, s("WebBrowser2"), {}, 2640, 1200, 2655, 1935, 33},
-        {ControlKind::Label, s("Label20"), s("Al"), 2640, 120, 735, 855, 31, F1, green},
-        {ControlKind::Label, s("Label19"), s("Assests"), 2760, 3840, 1335, 255, 30, F3},
-        {ControlKind::Label, s("Label18"), s("Total Value of Merchandise"), 2160, 5400, 2655, 255, 28},
-        {ControlKind::Label, s("Label17"), s("Value"), 5400, 3840, 1335, 255, 27, F3},
-        {ControlKind::Label, s("Label16"), s("% of Zakat "), 7200, 3840, 1575, 255, 26, F3},
-        {ControlKind::Label, s("Label15"), {}, 7440, 6480, 1335, 255, 25},
-        {ControlKind::Label, s("Label14"), {}, 7440, 5760, 1335, 255, 24},
-        {ControlKind::Label, s("Label13"), {}, 7440, 5400, 1335, 255, 23},
-        {ControlKind::Label, s("Label12"), {}, 7440, 5040, 1335, 255, 22},
-        {ControlKind::Label, s("Label11"), {}, 7440, 4680, 1335, 255, 21},
-        {ControlKind::Label, s("Label10"), {}, 7440, 4320, 1335, 255, 20},
-        {ControlKind::Label, s("Label9"), s("Insert Amount only"), 4200, 3240, 2535, 255, 19, F3, orange},
-        {ControlKind::Label, s("Label8"), s("-Tavesh Islamic Center"), 3360, 240, 4815, 735, 14, F2, green},
-        {ControlKind::Label, s("Label7"), s("Current price of silver"), 2160, 6840, 2655, 255, 6},
-        {ControlKind::Label, s("Label6"), s("Total weight of silver in jewlery"), 2160, 6480, 2655, 255, 5},
-        {ControlKind::Label, s("Label5"), s("Current price of gold"), 2160, 6120, 2655, 255, 4},
-        {ControlKind::Label, s("Label4"), s("Total weight of gold in Jewelry"), 2160, 5760, 2655, 255, 3},
-        {ControlKind::Label, s("Label3"), s("Total value of gold/silver certificates"), 2160, 5040, 2655, 255, 2},
-        {ControlKind::Label, s("Label2"), s("Total Value of shares, stocks, bonds"), 2160, 4680, 2655, 255, 1},
-        {ControlKind::Label, s("Label1"), s("Cash & minimum Balance in the Bank "), 2160, 4320, 2655, 255, 0},
-    };
-    // clang-format on
 
     // A text box is read out with its row caption, blanks trimmed.
     const auto caption = [&form](const char* label) {
         return form.control(QString::fromLatin1(label))->caption.trimmed();
     };
     const auto zakatOn = [&](const char* label) {
-        return s("Zakat on: ") + caption(label);
+        return u"Zakat on: "_s + caption(label);
     };
     form.accessible = {
-        {s("Text1"), caption("Label1"), {}},
-        {s("Text2"), caption("Label2"), {}},
-        {s("Text3"), caption("Label3"), {}},
-        {s("Text4"), caption("Label18"), {}},
-        {s("Text5"), caption("Label4"), s("In the unit chosen beside it")},
-        {s("Text6"), caption("Label5"), s("Price of one ounce")},
-        {s("Text7"), caption("Label6"), s("In the unit chosen beside it")},
-        {s("Text8"), caption("Label7"), s("Price of one ounce")},
+        {u"Text1"_s, caption("Label1"), {}},
+        {u"Text2"_s, caption("Label2"), {}},
+        {u"Text3"_s, caption("Label3"), {}},
+        {u"Text4"_s, caption("Label18"), {}},
+        {u"Text5"_s, caption("Label4"), u"In the unit chosen beside it"_s},
+        {u"Text6"_s, caption("Label5"), u"Price of one ounce"_s},
+        {u"Text7"_s, caption("Label6"), u"In the unit chosen beside it"_s},
+        {u"Text8"_s, caption("Label7"), u"Price of one ounce"_s},
         // An editable combo box is read out by the unit it shows.
-        {s("Combo2"), {}, s("Chooses the unit of the gold weight: Tolaas, Ounce or Gram")},
-        {s("Combo3"), {}, s("Chooses the unit of the silver weight: Tolaas, Ounce or Gram")},
-        {s("Label10"), {}, zakatOn("Label1")},
-        {s("Label11"), {}, zakatOn("Label2")},
-        {s("Label12"), {}, zakatOn("Label3")},
-        {s("Label13"), {}, zakatOn("Label18")},
-        {s("Label14"), {}, s("Zakat on the gold jewellery")},
-        {s("Label15"), {}, s("Zakat on the silver jewellery")},
-        {s("WebBrowser1"), s("Silver price chart"),
-         s("Shows where to read the price of one ounce of silver")},
-        {s("WebBrowser2"), s("Gold price chart"),
-         s("Shows where to read the price of one ounce of gold")},
+        {u"Combo2"_s, {}, u"Chooses the unit of the gold weight: Tolaas, Ounce or Gram"_s},
+        {u"Combo3"_s, {}, u"Chooses the unit of the silver weight: Tolaas, Ounce or Gram"_s},
+        {u"Label10"_s, {}, zakatOn("Label1")},
+        {u"Label11"_s, {}, zakatOn("Label2")},
+        {u"Label12"_s, {}, zakatOn("Label3")},
+        {u"Label13"_s, {}, zakatOn("Label18")},
+        {u"Label14"_s, {}, u"Zakat on the gold jewellery"_s},
+        {u"Label15"_s, {}, u"Zakat on the silver jewellery"_s},
+        {u"WebBrowser1"_s, u"Silver price chart"_s,
+         u"Shows where to read the price of one ounce of silver"_s},
+        {u"WebBrowser2"_s, u"Gold price chart"_s,
+         u"Shows where to read the price of one ounce of gold"_s},
     };
     return form;
 }
 
 } // namespace
-
-const windowing::FormDescription& description() {
-    static const windowing::FormDescription form = makeDescription();
-    return form;
-}
 
 // Handlers.
 
@@ -172,10 +197,7 @@ void ClearAll(windowing::Form& form) {
 // Wiring.
 
 windowing::FormDefinition definition(windowing::Shell& shell) {
-    windowing::FormDefinition definition;
-    definition.description = &description();
-    definition.load = &Form_Load;
-    definition.wire = [&shell](windowing::Form& form) {
+    const auto wire = [&shell](windowing::Form& form) {
         for (const CashRow& row : cashRows) {
             form.onLostFocus(row.amountBox, [&form, row] {
                 UpdateCashZakat(form.textBox(row.amountBox), form.label(row.zakatLabel));
@@ -194,7 +216,7 @@ windowing::FormDefinition definition(windowing::Shell& shell) {
         form.onClick("Command1", [&form] { ClearAll(form); });
         form.onClick("Command2", [&form, &shell] { shell.form2().show(&form.window()); });
     };
-    return definition;
+    return {.description = layout(), .wire = wire, .load = &Form_Load};
 }
 
 } // namespace main_window

@@ -10,7 +10,6 @@ class Shell;
 // The main calculator window: its description and its thirteen handlers.
 namespace main_window {
 
-const windowing::FormDescription& description();
 windowing::FormDefinition definition(windowing::Shell& shell);
 
 // Points the chart panes at the pages beside the executable and writes "0"

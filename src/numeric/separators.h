@@ -24,8 +24,6 @@ struct Separators {
     static Separators fromLocale(const QLocale& locale);
     // The user's regional settings, read once.
     static const Separators& system();
-
-    friend bool operator==(const Separators&, const Separators&) = default;
 };
 
 } // namespace numeric

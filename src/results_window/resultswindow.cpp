@@ -17,54 +17,59 @@ using namespace numeric;
 
 // Description.
 
-using windowing::ControlKind;
-
 namespace {
 
-windowing::FormDescription makeDescription() {
-    const auto s = [](const char* text) {
-        return QString::fromUtf8(text);
-    };
-    const windowing::ControlFont F4{s("Verdana"), 14.25, true, false, false};
+using namespace Qt::StringLiterals;
+using enum windowing::ControlKind;
+
+windowing::FormDescription layout() {
+    const windowing::ControlFont F4{u"Verdana"_s, 14.25, true, false, false};
     const windowing::Rgb red{255, 0, 0};
-    windowing::FormDescription form;
-    form.name = s("Form2");
-    form.caption = s("Zakat Results");
-    form.clientWidth = 6390;
-    form.clientHeight = 3630;
-    // In the order of the window's control list.
-    // clang-format off
-    form.controls = {
-        {ControlKind::ComboBox, s("Combo1"), s("Currency"), 3480, 960, 2055, 315, 1, {}, {},
-         {s("$. US Dollars"), s("Rs. Pakistan"), s("Rs. India"), s("$. Canadian")}},
-        {ControlKind::CommandButton, s("Command1"), s("Calculate"), 2760, 3120, 1335, 375, 0},
-        {ControlKind::Label, s("Label1"), s("Zakat Calculations Results"), 1080, 240, 4335, 375, 10, F4, red},
-        {ControlKind::Label, s("Label2"), {}, 2760, 1560, 1335, 255, 9},
-        {ControlKind::Label, s("Label3"), {}, 2760, 2040, 1335, 255, 8},
-        {ControlKind::Label, s("Label4"), {}, 2760, 2520, 1335, 255, 7},
-        {ControlKind::Label, s("Label5"), {}, 4680, 2520, 1455, 255, 6},
-        {ControlKind::Label, s("Label9"), s("Please Select The Currency"), 960, 960, 2535, 255, 5},
-        {ControlKind::Label, s("Label6"), s("Total"), 960, 2520, 1095, 255, 4},
-        {ControlKind::Label, s("Label7"), s("Silver Nisab"), 960, 2040, 1095, 255, 3},
-        {ControlKind::Label, s("Label8"), s("Gold Nisab"), 960, 1440, 1095, 255, 2},
+    return {
+        .name = u"Form2"_s,
+        .caption = u"Zakat Results"_s,
+        .clientWidth = 6390,
+        .clientHeight = 3630,
+        // In the order of the window's control list.
+        // clang-format off
+        .controls = {
+            {.kind = ComboBox, .name = u"Combo1"_s, .caption = u"Currency"_s,
+             .items = {u"$. US Dollars"_s, u"Rs. Pakistan"_s, u"Rs. India"_s, u"$. Canadian"_s},
+             .left = 3480, .top = 960, .width = 2055, .height = 315, .tabIndex = 1},
+            {.kind = CommandButton, .name = u"Command1"_s, .caption = u"Calculate"_s,
+             .left = 2760, .top = 3120, .width = 1335, .height = 375, .tabIndex = 0},
+            {.kind = Label, .name = u"Label1"_s, .caption = u"Zakat Calculations Results"_s, .font = F4, .foreColor = red,
+             .left = 1080, .top = 240, .width = 4335, .height = 375, .tabIndex = 10},
+            {.kind = Label, .name = u"Label2"_s,
+             .left = 2760, .top = 1560, .width = 1335, .height = 255, .tabIndex = 9},
+            {.kind = Label, .name = u"Label3"_s,
+             .left = 2760, .top = 2040, .width = 1335, .height = 255, .tabIndex = 8},
+            {.kind = Label, .name = u"Label4"_s,
+             .left = 2760, .top = 2520, .width = 1335, .height = 255, .tabIndex = 7},
+            {.kind = Label, .name = u"Label5"_s,
+             .left = 4680, .top = 2520, .width = 1455, .height = 255, .tabIndex = 6},
+            {.kind = Label, .name = u"Label9"_s, .caption = u"Please Select The Currency"_s,
+             .left = 960, .top = 960, .width = 2535, .height = 255, .tabIndex = 5},
+            {.kind = Label, .name = u"Label6"_s, .caption = u"Total"_s,
+             .left = 960, .top = 2520, .width = 1095, .height = 255, .tabIndex = 4},
+            {.kind = Label, .name = u"Label7"_s, .caption = u"Silver Nisab"_s,
+             .left = 960, .top = 2040, .width = 1095, .height = 255, .tabIndex = 3},
+            {.kind = Label, .name = u"Label8"_s, .caption = u"Gold Nisab"_s,
+             .left = 960, .top = 1440, .width = 1095, .height = 255, .tabIndex = 2},
+        },
+        // clang-format on
+        .accessible =
+            {
+                {u"Combo1"_s, {}, u"Chooses the currency of the total"_s},
+                {u"Label2"_s, {}, u"Gold weight and its unit"_s},
+                {u"Label3"_s, {}, u"Silver weight and its unit"_s},
+                {u"Label4"_s, {}, u"Total zakat in the chosen currency"_s},
+                {u"Label5"_s, {}, u"The chosen currency"_s},
+            },
     };
-    // clang-format on
-    form.accessible = {
-        {s("Combo1"), {}, s("Chooses the currency of the total")},
-        {s("Label2"), {}, s("Gold weight and its unit")},
-        {s("Label3"), {}, s("Silver weight and its unit")},
-        {s("Label4"), {}, s("Total zakat in the chosen currency")},
-        {s("Label5"), {}, s("The chosen currency")},
-    };
-    return form;
 }
 
 } // namespace
-
-const windowing::FormDescription& description() {
-    static const windowing::FormDescription form = makeDescription();
-    return form;
-}
 
 // Handler.
 
@@ -123,12 +128,9 @@ void Calculate(windowing::Shell& shell) {
 // Wiring.
 
 windowing::FormDefinition definition(windowing::Shell& shell) {
-    windowing::FormDefinition definition;
-    definition.description = &description();
-    definition.wire = [&shell](windowing::Form& form) {
-        form.onClick("Command1", [&shell] { Calculate(shell); });
-    };
-    return definition;
+    return {.description = layout(), .wire = [&shell](windowing::Form& form) {
+                form.onClick("Command1", [&shell] { Calculate(shell); });
+            }};
 }
 
 } // namespace results_window

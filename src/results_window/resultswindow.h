@@ -10,12 +10,13 @@ class Shell;
 // The results window: its description and the "Calculate" handler.
 namespace results_window {
 
-const windowing::FormDescription& description();
 windowing::FormDefinition definition(windowing::Shell& shell);
 
-// "Calculate": the gold and silver weight lines, then the six zakat labels of
-// the main window summed as whole numbers and shown in the chosen currency.
-// Every read of the main window goes through its global instance.
+// "Calculate": the six zakat labels of the main window are read as whole
+// numbers first, then the gold and silver weight lines are written, then the
+// sum is shown in the chosen currency; a label that is no number therefore
+// fails before anything is written. Every read of the main window goes
+// through its global instance.
 void Calculate(windowing::Shell& shell);
 
 } // namespace results_window

@@ -47,9 +47,7 @@ Form::Form(FormDefinition definition, Departures& departures, QObject* parent)
     : QObject(parent)
     , m_definition(std::move(definition))
     , m_departures(departures)
-    , m_handlers(departures.handlers()) {
-    Q_ASSERT(m_definition.description);
-}
+    , m_handlers(departures.handlers()) {}
 
 Form::~Form() {
     // The window sends events as it goes; they must not lead back here.

@@ -27,9 +27,9 @@ class HandlerQueue;
 // What makes one window class: its description, the wiring of its event
 // handlers, and its Form_Load (empty when the window has none).
 struct FormDefinition {
-    const FormDescription* description = nullptr;
+    FormDescription description;
     std::function<void(Form&)> wire;
-    std::function<void(Form&)> load;
+    std::function<void(Form&)> load = {};
 };
 
 // The top-level widget of a loaded form. Closing it unloads the form.
@@ -68,7 +68,7 @@ public:
     ~Form() override;
 
     State state() const;
-    const FormDescription& description() const { return *m_definition.description; }
+    const FormDescription& description() const { return m_definition.description; }
     // The window while the form is loaded, else nullptr; it does not load.
     FormWindow* formWindow() const { return m_window; }
 

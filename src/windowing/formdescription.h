@@ -34,18 +34,19 @@ struct Rgb {
 };
 
 // One control of a window: what the windowing layer needs to build it.
+// Written with designated initialisers, so that every number says what it is.
 struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     QString name;
-    QString caption; // the caption of a label or button, the initial text of a box
+    QString caption = {}; // the caption of a label or button, the initial text of a box
+    std::optional<ControlFont> font = {};
+    std::optional<Rgb> foreColor = {};
+    QStringList items = {}; // list items of a combo box, in list order
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
     int tabIndex = 0;
-    std::optional<ControlFont> font = {};
-    std::optional<Rgb> foreColor = {};
-    QStringList items = {}; // list items of a combo box, in list order
 };
 
 // What a screen reader says of a control beyond what it shows: an empty name

@@ -5,17 +5,28 @@
 #include <QOpenGLContext>
 #include <QPluginLoader>
 
-#ifdef ALTAVESH_LATE_SHARE_CONTEXT
-// Exported by Qt GUI, declared only in its private headers; the build turns
-// this on only for the Qt version it was tried with.
+// The shared OpenGL context is made late, through Qt's private API, only on
+// the Qt version this was tried with; elsewhere Qt makes it at start-up.
+#define ALTAVESH_LATE_SHARE_CONTEXT (QT_VERSION == QT_VERSION_CHECK(6, 4, 2))
+
+#if ALTAVESH_LATE_SHARE_CONTEXT
+// Exported by Qt GUI, declared only in its private headers.
 void qt_gl_set_global_share_context(QOpenGLContext* context);
 #endif
 
 namespace windowing {
 
+void prepareWebViews() {
+    // Qt WebEngine needs the shared OpenGL context before it starts (without
+    // it the first view crashes). Where it cannot be made later, below, Qt
+    // makes it here, with the application.
+    if (!ALTAVESH_LATE_SHARE_CONTEXT)
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
 WebViewBackend* webViewBackend() {
     static WebViewBackend* const backend = [] {
-#ifdef ALTAVESH_LATE_SHARE_CONTEXT
+#if ALTAVESH_LATE_SHARE_CONTEXT
         // Qt WebEngine needs the application-wide shared OpenGL context before
         // it starts, not before the first paint: made here, the way Qt makes
         // it at start-up, its cost comes after the window is on the screen.

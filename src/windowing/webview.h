@@ -30,6 +30,9 @@ public:
                           std::function<void(const QString& result)> done) = 0;
 };
 
+// What Qt WebEngine needs settled before the application object is made.
+void prepareWebViews();
+
 // The plugin's backend, loaded on first use; nullptr when the plugin is
 // missing or cannot be loaded (the panes then stay empty).
 WebViewBackend* webViewBackend();
