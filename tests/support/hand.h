@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QKeyCombination>
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+// Lets the program run until the condition holds, or `ms` have passed, which
+// no step of a passing row takes even on a loaded machine. Not
+// QTest::qWaitFor: on Qt 6.4 it sleeps between its looks, and the browser
+// engine, whose work comes through the event loop, then loads a page in
+// seconds instead of a fraction of one.
+template <typename Condition> bool waitFor(Condition&& holds, int ms = 60000) {
+    for (const QDeadlineTimer deadline(ms); !holds();
+         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete)) {
+        if (deadline.hasExpired())
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+// What a person's hand does to the program: the mouse's first button, the
+// keyboard, and a window brought forward as the window manager does on the
+// user's wish. One kind of hand per kind of platform; nothing outside the
+// hands asks which platform runs.
+class Hand {
+public:
+    virtual ~Hand() = default;
+
+    // The hand of this session. `atQtLevel`: pointer and keys go in at Qt's
+    // platform level even where a window system would carry them (the quick
+    // user's rows: under load, the X server's pointer may move late).
+    static std::unique_ptr<Hand> forThisPlatform(bool atQtLevel);
+
+    // The button goes down at `local` in the window `top`; false when the
+    // program never saw it. Into a window not yet active, the window manager
+    // (or the hand, where none runs) activates it for the press.
+    virtual bool press(QWidget& top, QPoint local) = 0;
+    // With the button down, to `local` in the window pressed into.
+    virtual void moveTo(QWidget& top, QPoint local) = 0;
+    virtual void release() = 0;
+    // The button goes up over another program: the calculator never sees it.
+    virtual void releaseOutside() = 0;
+    // A key, and text as a keyboard layout types it, to the window that has
+    // the keyboard; false when the program never saw them.
+    virtual bool key(QKeyCombination key) = 0;
+    virtual bool type(const QString& text) = 0;
+    // The window activated once it is on the screen, as a window manager
+    // does when it opens (a box too) or, `asked`, when the user switches to it.
+    bool bringForward(QWidget& window, bool asked);
+    // Where `covering` hides part of `covered`, it is dragged below it.
+    virtual void uncover(QWidget& /*covering*/, const QWidget& /*covered*/) {}
+    // A box has gone: the window beneath it has the keyboard back.
+    virtual void afterBox(QWidget* beneath) = 0;
+    // Whether windows open where the program puts them (on Wayland the
+    // compositor places them).
+    virtual bool placesWindows() const { return true; }
+
+protected:
+    virtual void activate(QWidget& window, bool asked) = 0;
+    // Whether `window` has the keyboard, as the window system says (a person
+    // sees it by its frame) and the program knows.
+    virtual bool hasKeyboard(const QWidget& window) { return window.isActiveWindow(); }
+};
