@@ -4,12 +4,13 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTest>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 #include <xcb/xtest.h>
 
-#include <optional>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,12 +20,6 @@ bool exposed(const QWidget& w) {
 
 bool boxUp() {
     return QApplication::activeModalWidget();
-}
-
-// A window of the program, not a box, has the keyboard.
-bool windowActive() {
-    return QApplication::activeWindow() &&
-           !qobject_cast<QMessageBox*>(QApplication::activeWindow());
 }
 
 // Input at Qt's platform level, to the program's windows directly. Where no
@@ -44,9 +39,8 @@ public:
         return true;
     }
     void moveTo(QWidget&, QPoint local) override {
-        m_at = local;
         if (m_pressedIn)
-            QTest::mouseMove(m_pressedIn, local);
+            QTest::mouseMove(m_pressedIn, m_at = local);
     }
     void release() override {
         if (QWindow* window = std::exchange(m_pressedIn, nullptr))
@@ -64,15 +58,17 @@ public:
         return true;
     }
     void afterBox(QWidget* beneath) override {
-        // Nothing else gives the window beneath its activation back.
         if (m_windowManager)
-            return;
+            return; // it gives the window beneath its activation back
         const QPointer<QWidget> window(beneath);
         (void)waitFor(
             [&] {
-                if (!windowActive() && !boxUp() && window)
+                auto* active = QApplication::activeWindow();
+                const bool back =
+                    (active && !qobject_cast<QMessageBox*>(active)) || boxUp() || !window;
+                if (!back)
                     activate(*window, true);
-                return windowActive() || boxUp() || !window;
+                return back;
             },
             5000);
     }
@@ -118,11 +114,11 @@ private:
     }
 };
 
-// Input through the X server (XTest), on the program's own connection, as a
-// person's: the window manager sees a press, activates the window and hands
-// the press on; keys go to the window that has the X focus; and the
-// program's requests to the window manager carry the time of the user's last
-// key or click. A click on a box's OK stays at Qt's level.
+// Input through the X server (XTest), as a person's: the window manager sees
+// a press, activates the window and hands the press on; keys go to the
+// window that has the X focus, as the keyboard's layout types them
+// (xdotool); and the program's requests to the window manager carry the time
+// of the user's last key or click. A click on a box's OK stays at Qt's level.
 class XHand final : public QObject, public QtHand, public QAbstractNativeEventFilter {
 public:
     explicit XHand(xcb_connection_t* connection)
@@ -130,11 +126,37 @@ public:
         , m_x(connection) {
         qApp->installEventFilter(this);
         qApp->installNativeEventFilter(this);
+        const QByteArray name("_ALTAVESH_DRIVER_MARK");
+        auto* atom = xcb_intern_atom_reply(
+            m_x, xcb_intern_atom(m_x, false, std::uint16_t(name.size()), name.data()), nullptr);
+        m_mark = atom ? atom->atom : XCB_NONE;
+        std::free(atom);
+        // The keyboard has the digits and separators of the Arabic and Persian
+        // regions on keys of their own, as those regions' layouts have them.
+        const xcb_setup_t* setup = xcb_get_setup(m_x);
+        const int first = setup->min_keycode, count = setup->max_keycode - first + 1;
+        auto* map = xcb_get_keyboard_mapping_reply(
+            m_x, xcb_get_keyboard_mapping(m_x, xcb_keycode_t(first), std::uint8_t(count)), nullptr);
+        const int per = map->keysyms_per_keycode;
+        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
+        const QString regional = u"٠١٢٣٤٥٦٧٨٩٫٬۰۱۲۳۴۵۶۷۸۹"_s;
+        const bool there = std::find(syms, syms + count * per, 0x01000660) != syms + count * per;
+        for (int code = 0, i = there ? int(regional.size()) : 0;
+             code < count && i < regional.size(); ++code) {
+            if (std::any_of(syms + code * per, syms + (code + 1) * per, [](auto s) { return s; }))
+                continue; // a key in use
+            QList<xcb_keysym_t> key(per, 0);
+            key[0] = key[1] = 0x01000000 | regional[i++].unicode();
+            xcb_change_keyboard_mapping(m_x, 1, xcb_keycode_t(first + code), std::uint8_t(per),
+                                        key.constData());
+        }
+        std::free(map);
+        (void)allIn();
     }
     ~XHand() override { qApp->removeNativeEventFilter(this); }
 
     // Presses and releases as the window system hands them to the program's
-    // windows; keys as the program gets them, also those a box then blocks.
+    // windows, and the marks the hand leaves behind its keys.
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->spontaneous() && watched->isWindowType()) {
             m_presses += event->type() == QEvent::MouseButtonPress;
@@ -143,86 +165,62 @@ public:
         return false;
     }
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        m_keyReleases +=
-            type == "xcb_generic_event_t" &&
-            (static_cast<xcb_generic_event_t*>(message)->response_type & 0x7f) == XCB_KEY_RELEASE;
+        const auto* e = static_cast<xcb_property_notify_event_t*>(message);
+        m_marksSeen += type == "xcb_generic_event_t" &&
+                       (e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && e->atom == m_mark;
         return false;
     }
 
     bool press(QWidget& top, QPoint local) override {
         // What the server told the program so far (a list's grab let go of,
         // and the focus that comes back with it) is in before the hand moves.
-        roundTrip();
-        QCoreApplication::processEvents();
+        (void)allIn();
         if (qobject_cast<QMessageBox*>(&top))
             return QtHand::press(top, local);
         const int before = m_presses;
-        fake(XCB_MOTION_NOTIFY, 0, top.mapToGlobal(local));
+        fake(XCB_MOTION_NOTIFY, top.mapToGlobal(local));
         // A window manager now and then keeps a press for itself, or a window
         // that has just opened is not yet where it will be: the person clicks
         // again, a second later.
         for (int n = 0; !m_down && n < 3; ++n) {
-            fake(XCB_BUTTON_PRESS, 1);
+            fake(XCB_BUTTON_PRESS);
             if (!(m_down = waitFor([&] { return m_presses > before || boxUp(); }, 1000)))
-                fake(XCB_BUTTON_RELEASE, 1);
+                fake(XCB_BUTTON_RELEASE);
         }
         return m_down;
     }
     void moveTo(QWidget& top, QPoint local) override {
         if (m_down)
-            fake(XCB_MOTION_NOTIFY, 0, top.mapToGlobal(local));
-        else
-            QtHand::moveTo(top, local);
+            fake(XCB_MOTION_NOTIFY, top.mapToGlobal(local));
     }
     void release() override {
         if (!std::exchange(m_down, false))
             return QtHand::release();
         const int before = m_releases;
-        fake(XCB_BUTTON_RELEASE, 1);
+        fake(XCB_BUTTON_RELEASE);
         // Unless a box blocks the window: the program then never sees it.
         (void)waitFor([&] { return m_releases > before || boxUp(); });
     }
     void releaseOutside() override {
         if (std::exchange(m_down, false)) {
-            fake(XCB_MOTION_NOTIFY, 0, {1275, 1020}); // a corner of the desktops' 1280x1024
-            fake(XCB_BUTTON_RELEASE, 1);
+            fake(XCB_MOTION_NOTIFY, {1275, 1020}); // a corner of the desktops' 1280x1024
+            fake(XCB_BUTTON_RELEASE);
         }
     }
     bool key(QKeyCombination k) override {
-        const auto keysym = [&]() -> xcb_keysym_t {
-            switch (k.key()) {
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                return 0xff09;
-            case Qt::Key_Return:
-                return 0xff0d;
-            case Qt::Key_Enter:
-                return 0xff8d; // the keypad's
-            case Qt::Key_Delete:
-                return 0xffff;
-            case Qt::Key_Down:
-                return 0xff54;
-            case Qt::Key_Up:
-                return 0xff52;
-            default:
-                return k.key() - Qt::Key_A + 'a'; // letters
-            }
-        }();
-        QList<xcb_keysym_t> held;
-        if (k.key() == Qt::Key_Backtab || (k.keyboardModifiers() & Qt::ShiftModifier))
-            held.append(0xffe1);
-        if (k.keyboardModifiers() & Qt::ControlModifier)
-            held.append(0xffe3);
-        if (k.keyboardModifiers() & Qt::AltModifier)
-            held.append(0xffe9);
-        return keys(held, {keysym});
+        const QHash<int, QString> names{
+            {Qt::Key_Tab, u"Tab"_s},       {Qt::Key_Backtab, u"shift+Tab"_s},
+            {Qt::Key_Return, u"Return"_s}, {Qt::Key_Enter, u"KP_Enter"_s},
+            {Qt::Key_Delete, u"Delete"_s}, {Qt::Key_Down, u"Down"_s},
+            {Qt::Key_Up, u"Up"_s}};
+        QString name = names.value(k.key(), QChar(k.key()).toLower());
+        for (const auto& [modifier, prefix] :
+             {std::pair{Qt::ControlModifier, "ctrl+"}, std::pair{Qt::AltModifier, "alt+"}})
+            if (k.keyboardModifiers() & modifier)
+                name.prepend(QLatin1String(prefix));
+        return xdotool({u"key"_s, name});
     }
-    bool type(const QString& text) override {
-        QList<xcb_keysym_t> keysyms;
-        for (const QChar c : text) // Latin-1 keysyms are their code points
-            keysyms.append(c.unicode() < 0x100 ? c.unicode() : 0x01000000 | c.unicode());
-        return keys({}, keysyms);
-    }
+    bool type(const QString& text) override { return xdotool({u"type"_s, u"--"_s, text}); }
     void uncover(QWidget& covering, const QWidget& covered) override {
         if (!covering.isVisible() || !covered.isVisible() ||
             !covered.frameGeometry().intersects(covering.frameGeometry()))
@@ -239,92 +237,57 @@ protected:
     }
 
 private:
+    xcb_window_t root() { return xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root; }
+
     xcb_window_t xFocus() {
         auto* focus = xcb_get_input_focus_reply(m_x, xcb_get_input_focus(m_x), nullptr);
         const xcb_window_t window = focus ? focus->focus : XCB_NONE;
         std::free(focus);
         return window;
     }
-    bool keyboardHere() {
-        const QWindowList windows = QGuiApplication::allWindows();
-        return std::any_of(windows.begin(), windows.end(),
-                           [&](QWindow* w) { return w->handle() && w->winId() == xFocus(); });
-    }
 
-    void roundTrip() {
-        std::free(xcb_get_input_focus_reply(m_x, xcb_get_input_focus(m_x), nullptr));
-    }
-
-    void fake(std::uint8_t type, std::uint8_t detail, QPoint global = {}) {
-        xcb_test_fake_input(m_x, type, detail, XCB_CURRENT_TIME,
-                            xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root,
+    void fake(std::uint8_t type, QPoint global = {}) {
+        xcb_test_fake_input(m_x, type, type == XCB_MOTION_NOTIFY ? 0 : 1, XCB_CURRENT_TIME, root(),
                             std::int16_t(global.x()), std::int16_t(global.y()), 0);
-        roundTrip();
+        (void)allIn();
     }
 
-    // Presses the keys `held` down, taps each of `tapped` in turn, lets go of
-    // `held`, and waits until the program has them all. A key the layout
-    // lacks is put on a spare key first, as a layout that has it would.
-    bool keys(const QList<xcb_keysym_t>& held, const QList<xcb_keysym_t>& tapped) {
+    // Everything the X server sent the program until now has been processed:
+    // a mark left on the root window comes back behind it.
+    bool allIn() {
+        xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, root(), m_mark, XCB_ATOM_INTEGER, 32, 1,
+                            &++m_marksLeft);
+        xcb_flush(m_x);
+        return waitFor([this] { return m_marksSeen >= m_marksLeft; }, 5000);
+    }
+
+    // Keys as a keyboard types them, to the window with the X focus.
+    bool xdotool(const QStringList& arguments) {
         // A person types once the window shows it has the keyboard: the
         // window manager gives it the X focus some moments after a box.
-        (void)waitFor([this] { return keyboardHere(); }, 5000);
-        const int before = m_keyReleases;
-        int released = 0;
-        const auto tap = [&](xcb_keysym_t keysym, bool down, bool up) {
-            const auto [code, shifted] = place(keysym);
-            const xcb_keycode_t shift = shifted ? place(0xffe1).code : 0; // a capital
-            if (down && shift)
-                fake(XCB_KEY_PRESS, shift);
-            if (down)
-                fake(XCB_KEY_PRESS, code);
-            if (up)
-                fake(XCB_KEY_RELEASE, code);
-            if (up && shift)
-                fake(XCB_KEY_RELEASE, shift);
-            released += up ? 1 + bool(shift) : 0;
-        };
-        for (xcb_keysym_t k : held)
-            tap(k, true, false);
-        for (xcb_keysym_t k : tapped)
-            tap(k, true, true);
-        for (auto k = held.rbegin(); k != held.rend(); ++k)
-            tap(*k, false, true);
-        return waitFor([&] { return m_keyReleases >= before + released; }, 5000);
-    }
-
-    struct Place {
-        xcb_keycode_t code;
-        bool shifted;
-    };
-    Place place(xcb_keysym_t keysym) {
-        const xcb_setup_t* setup = xcb_get_setup(m_x);
-        const int first = setup->min_keycode, count = setup->max_keycode - first + 1;
-        auto* map = xcb_get_keyboard_mapping_reply(
-            m_x, xcb_get_keyboard_mapping(m_x, xcb_keycode_t(first), std::uint8_t(count)), nullptr);
-        const int per = map->keysyms_per_keycode;
-        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
-        std::optional<Place> found, spare;
-        for (int i = 0; i < count && !found; ++i) {
-            for (int level = 0; level < std::min(per, 2) && !found; ++level)
-                if (syms[i * per + level] == keysym)
-                    found = Place{xcb_keycode_t(first + i), level == 1};
-            if (std::all_of(syms + i * per, syms + (i + 1) * per, [](auto s) { return !s; }))
-                spare = Place{xcb_keycode_t(first + i), false};
-        }
-        if (!found) {
-            found = spare.value_or(Place{xcb_keycode_t(first + count - 1), false});
-            QList<xcb_keysym_t> both(per, 0);
-            both[0] = both[1] = keysym;
-            xcb_change_keyboard_mapping(m_x, 1, found->code, std::uint8_t(per), both.constData());
-        }
-        std::free(map);
-        return *found;
+        (void)waitFor(
+            [this] {
+                const QWindowList windows = QGuiApplication::allWindows();
+                return std::any_of(windows.begin(), windows.end(), [&](QWindow* w) {
+                    return w->handle() && w->winId() == xFocus();
+                });
+            },
+            5000);
+        QProcess xdotool; // it reads its text in the C library's locale, which may be missing
+        xdotool.setProcessEnvironment([] {
+            auto environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+            return environment;
+        }());
+        xdotool.start(u"xdotool"_s, arguments);
+        return xdotool.waitForFinished() && xdotool.exitCode() == 0 && allIn();
     }
 
     xcb_connection_t* const m_x;
+    xcb_atom_t m_mark;
     bool m_down = false; // the X server's button is down
-    int m_presses = 0, m_releases = 0, m_keyReleases = 0;
+    int m_presses = 0, m_releases = 0;
+    std::uint32_t m_marksLeft = 0, m_marksSeen = 0;
 };
 
 } // namespace
