@@ -20,7 +20,6 @@
 #include <list>
 #include <memory>
 #include <optional>
-#include <variant>
 
 using namespace Qt::StringLiterals;
 using App = QApplication;
@@ -52,17 +51,14 @@ bool windowActive() {
 // A window ("Form1"), a control ("Text1", "Form2.Combo1") or a field of a
 // chart pane's page ("WebBrowser2#price"), as a row names it.
 struct Ref {
-    int form = 0; // 0: the main window, 1: the results window
+    bool results = false;
     QString name, field;
 };
 
-// What follows a step's verb.
-enum class Takes { Control, Window, TwoControls };
-
-// The keys a row may press by name.
+// The keys a row presses by name; the expectations that name no control;
+// the properties of a control or window ("rect.Text1").
 const QStringList namedKeys{u"Tab"_s,    u"Shift+Tab"_s, u"Alt+C"_s,    u"Alt+A"_s,
                             u"Return"_s, u"Enter"_s,     u"Num+Enter"_s};
-// Expectations that name no control, and properties of a control or window.
 const QStringList plainExpectations{u"focus"_s,   u"active"_s,     u"list"_s,     u"buttons"_s,
                                     u"visited"_s, u"prompts"_s,    u"failures"_s, u"report"_s,
                                     u"quit"_s,    u"application"_s};
@@ -72,11 +68,10 @@ const QStringList properties{u"caption"_s, u"rect"_s, u"items"_s,   u"title"_s,
 // Works the program as a user does; the steps and expectations are in driver.h.
 class Driver final : public QObject, public windowing::MessageBox, public windowing::FailureReport {
 public:
-    using Action = std::function<QString()>; // what went wrong, or nothing
+    using Step = std::function<QString()>; // what went wrong, or nothing
 
     explicit Driver(bool atQtLevel)
-        : m_hand(Hand::forThisPlatform(atQtLevel))
-        , m_program(std::make_unique<app::Program>(*this, *this, [this] { ++m_quits; })) {
+        : m_hand(Hand::forThisPlatform(atQtLevel)) {
         m_other.setObjectName(u"other"_s);
         m_other.setGeometry(1000, 760, 200, 150); // away from the program's windows and boxes
     }
@@ -93,129 +88,110 @@ public:
         return m_hand->bringForward(m_program->form1().window(), false);
     }
 
-    // References, checked against the windows' descriptions.
-
+    // A reference, checked against the windows' descriptions; a window only
+    // where `window` allows it.
     std::optional<Ref> ref(const QString& text, bool window = false) const {
         if (text == u"Form1" || text == u"Form2")
             return window ? std::optional(Ref{text == u"Form2", {}, {}}) : std::nullopt;
         const bool results = text.startsWith(u"Form2.");
         const QString local = results ? text.mid(6) : text;
         const Ref r{results, local.section(u'#', 0, 0), local.section(u'#', 1)};
-        const windowing::ControlDescription* c = m_layouts[r.form].control(r.name);
+        const auto* c = m_layouts[r.results].control(r.name);
         if (!c || (!r.field.isEmpty() && c->kind != windowing::ControlKind::WebBrowser))
             return std::nullopt;
         return r;
     }
-
-    windowing::Form& form(const Ref& r) { return r.form ? m_program->form2() : m_program->form1(); }
+    windowing::Form& form(const Ref& r) {
+        return r.results ? m_program->form2() : m_program->form1();
+    }
     QWidget& widget(const Ref& r) {
         return r.name.isEmpty() ? form(r).window() : form(r).control(r.name);
     }
 
     // Steps.
 
-    // Turns a step into what it does, or says why it is none.
-    std::variant<Action, QString> parse(const QString& s) {
-        if (namedKeys.contains(s))
-            return Action([=, this] { return key(s); });
+    // What a step does, or why it is none.
+    std::variant<Step, QString> parse(const QString& s) {
         const QString verb = s.section(u' ', 0, 0), rest = s.section(u' ', 1);
-        if (verb == u"type" && !rest.isEmpty())
-            return Action([=, this] { return typed(rest); });
-        if (s.contains(u'=')) {
-            const auto r = ref(s.section(u'=', 0, 0));
-            if (!r)
-                return u"no such control or field"_s;
-            return Action(
-                [=, this] { return onScreen(*r) ? enter(*r, s.section(u'=', 1)) : notOnScreen; });
-        }
-        using Step = QString (Driver::*)(const Ref&, const Ref&);
-        struct Verb {
-            QString name;
-            Takes takes;
-            bool onScreen; // its window must be on the screen
-            Step run;
-        };
-        static const Verb verbs[] = {
-            {u"click"_s, Takes::Control, true, &Driver::clickOnly},
-            {u"press"_s, Takes::Control, true, &Driver::pressOnly},
-            {u"open"_s, Takes::Control, true, &Driver::open},
-            {u"drag"_s, Takes::TwoControls, true, &Driver::drag},
-            {u"activate"_s, Takes::Window, true, &Driver::activate},
-            {u"moved"_s, Takes::Control, false, &Driver::moved},
-            {u"close"_s, Takes::Window, false, &Driver::close},
-        };
+        if (namedKeys.contains(s) || (verb == u"type" && !rest.isEmpty()))
+            return Step([=, this] { return key(s); });
         if (s == u"wait panes")
-            return Action([this] { return waitPanes(); });
-        if (s == u"release outside")
-            return Action([this] { return m_hand->releaseOutside(), QString(); });
+            return Step([this] { return waitPanes(); });
+        if (s == u"release outside") // over another program, in a corner of the desktops
+            return Step([this] { return m_hand->release(QPoint(1275, 1020)), QString(); });
         if (s == u"activate other") // a plain window stands in for another program's
-            return Action([this] {
-                m_other.show();
-                return m_hand->bringForward(m_other, true) ? QString() : u"not on the screen"_s;
-            });
-        const auto v = std::find_if(std::begin(verbs), std::end(verbs),
-                                    [&](const Verb& v) { return v.name == verb; });
-        if (v == std::end(verbs))
+            return Step([this] { return m_other.show(), bringForward(m_other); });
+        const bool typed = s.contains(u'=');
+        const QStringList words = typed ? QStringList{s.section(u'=', 0, 0)} : rest.split(u' ');
+        const bool window = verb == u"close" || verb == u"activate";
+        const auto r = ref(words[0], window), to = ref(words.value(2));
+        if (!r || words.size() != (verb == u"drag" ? 3 : 1) || window != r->name.isEmpty() ||
+            (verb == u"drag" && (!to || words[1] != u"to")))
+            return u"no such control"_s;
+        if (verb == u"close")
+            return Step([=, this] { return form(*r).window().close() ? QString() : u"refused"_s; });
+        if (verb == u"moved") // by the program itself, as a browser engine may
+            return Step([=, this] { return widget(*r).setFocus(Qt::OtherFocusReason), QString(); });
+        const QHash<QString, Step> onScreen{
+            {u"click"_s,
+             [=, this] {
+                 return enter(*r, std::nullopt);
+             }},
+            {u"press"_s,
+             [=, this] {
+                 return seen(press(widget(*r)));
+             }},
+            {u"open"_s, // a click on a unit box's arrow
+             [=, this] {
+                 QWidget& w = widget(*r);
+                 return seen(click(w, QPoint(w.width() - 6, w.height() / 2)));
+             }},
+            {u"drag"_s,
+             [=, this] {
+                 return seen(click(widget(*r), {}, &widget(*to)));
+             }},
+            {u"activate"_s, [=, this] {
+                 return bringForward(widget(*r));
+             }}};
+        const Step step = typed ? Step([=, this] { return enter(*r, s.section(u'=', 1)); })
+                                : onScreen.value(verb);
+        if (!step)
             return u"no such step"_s;
-        const QStringList words = rest.split(u' ');
-        const bool two = v->takes == Takes::TwoControls;
-        const auto first = ref(words[0], v->takes == Takes::Window);
-        const auto second = two && words.size() == 3 && words[1] == u"to" ? ref(words[2]) : first;
-        if (!first || !second || words.size() != (two ? 3 : 1) ||
-            (v->takes == Takes::Window) != first->name.isEmpty())
-            return u"no such control or window for \""_s + verb + u'"';
-        return Action([=, this] {
-            return v->onScreen && !onScreen(*first) ? notOnScreen
-                                                    : (this->*(v->run))(*first, *second);
+        return Step([=, this] {
+            return form(*r).state() == windowing::Form::State::Shown
+                       ? step()
+                       : u"its window is not on the screen"_s;
         });
     }
 
+    static QString seen(bool pressed) {
+        return pressed ? QString() : u"the program never saw the press"_s;
+    }
+    QString bringForward(QWidget& w) {
+        return m_hand->bringForward(w, true) ? QString() : u"not active"_s;
+    }
+
     QString run(const QStringList& steps) {
-        std::vector<Action> actions;
+        std::vector<Step> parsed;
         for (const QString& s : steps) {
-            auto parsed = parse(s);
-            if (const auto* why = std::get_if<QString>(&parsed))
+            auto step = parse(s);
+            if (const auto* why = std::get_if<QString>(&step))
                 return s + u": "_s + *why;
-            actions.push_back(std::get<Action>(parsed));
+            parsed.push_back(std::get<Step>(step));
         }
-        for (std::size_t i = 0; i < actions.size(); ++i) {
-            const QString& s = steps[qsizetype(i)];
+        for (qsizetype i = 0; i < steps.size(); ++i) {
             const bool hadResults = actual(u"Form2"_s) == u"shown";
-            if (const QString failed = actions[i](); !failed.isEmpty())
-                return s + u": "_s + failed;
+            if (const QString failed = parsed[std::size_t(i)](); !failed.isEmpty())
+                return steps[i] + u": "_s + failed;
             if (!settle())
-                return s + u": its handlers did not run"_s;
+                return steps[i] + u": its handlers did not run"_s;
             // C&alculate shows the results window, or brings it to the front: the
             // user waits for it.
             if (actual(u"Form2"_s) == u"shown" &&
-                (!hadResults || s == u"click Command2" || s == u"Alt+A"))
+                (!hadResults || steps[i] == u"click Command2" || steps[i] == u"Alt+A"))
                 (void)m_hand->bringForward(m_program->form2().window(), false);
         }
         return {};
-    }
-
-    bool onScreen(const Ref& r) { return form(r).state() == windowing::Form::State::Shown; }
-    inline static const QString notOnScreen = u"its window is not on the screen"_s;
-    inline static const QString notSeen = u"the program never saw the press"_s;
-
-    QString clickOnly(const Ref& r, const Ref&) { return enter(r, std::nullopt); }
-    QString pressOnly(const Ref& r, const Ref&) { return press(widget(r)) ? QString() : notSeen; }
-    QString open(const Ref& r, const Ref&) { // a click on a unit box's arrow
-        QWidget& w = widget(r);
-        return click(w, QPoint(w.width() - 6, w.height() / 2)) ? QString() : notSeen;
-    }
-    QString drag(const Ref& from, const Ref& to) {
-        return click(widget(from), {}, &widget(to)) ? QString() : notSeen;
-    }
-    QString moved(const Ref& r, const Ref&) { // by the program itself, as a browser engine may
-        widget(r).setFocus(Qt::OtherFocusReason);
-        return {};
-    }
-    QString close(const Ref& r, const Ref&) {
-        return form(r).window().close() ? QString() : u"refused"_s;
-    }
-    QString activate(const Ref& r, const Ref&) {
-        return m_hand->bringForward(widget(r), true) ? QString() : u"not active"_s;
     }
 
     QString waitPanes() { // loaded, so that their fields take the keys
@@ -259,7 +235,7 @@ public:
             if (n == 3 || (n > 0 && !m_hand->bringForward(form(r).window(), true)))
                 return u"the click did not give it the focus"_s;
             if (!click(clicked, at))
-                return notSeen;
+                return seen(false);
             settle(); // what leaving the last control started, before the next key
         }
         if (!typed)
@@ -283,12 +259,9 @@ public:
             }
             // The window has the keyboard back once the list has gone.
             (void)waitFor([&] { return QGuiApplication::focusWindow() == keys; });
-        } else {
-            (void)m_hand->key(Qt::ControlModifier | Qt::Key_A);
-            if (typed->isEmpty())
-                (void)m_hand->key(Qt::Key_Delete);
-            if (!m_hand->type(*typed))
-                return u"the program never saw the keys"_s;
+        } else if (!m_hand->key(Qt::ControlModifier | Qt::Key_A) ||
+                   (typed->isEmpty() && !m_hand->key(Qt::Key_Delete)) || !m_hand->type(*typed)) {
+            return u"the program never saw the keys"_s;
         }
         // A page takes its keys in the browser engine.
         (void)waitFor([&] { return actual(what) == *typed; }, r.field.isEmpty() ? 0 : 60000);
@@ -298,10 +271,9 @@ public:
     bool click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr) {
         if (!press(on, at))
             return false;
-        if (releaseOn)
-            m_hand->moveTo(*releaseOn->window(),
-                           releaseOn->mapTo(releaseOn->window(), releaseOn->rect().center()));
-        m_hand->release();
+        m_hand->release(releaseOn
+                            ? std::optional(releaseOn->mapToGlobal(releaseOn->rect().center()))
+                            : std::nullopt);
         return true;
     }
 
@@ -310,9 +282,9 @@ public:
         QWidget& top = *on.window();
         // Where the results window covers the main one, a person who works in
         // both drags it aside.
-        if (m_program->hasForm2() && m_program->form2().formWindow() &&
-            m_program->form1().formWindow())
-            m_hand->uncover(*m_program->form2().formWindow(), *m_program->form1().formWindow());
+        if (QWidget* main = m_program->form1().formWindow(); main && m_program->hasForm2())
+            if (QWidget* results = m_program->form2().formWindow())
+                m_hand->uncover(*results, *main);
         const bool activates = !qobject_cast<QMessageBox*>(&top) && !top.isActiveWindow();
         if (!m_hand->press(top, on.mapTo(&top, at.value_or(on.rect().center()))))
             return false;
@@ -340,24 +312,17 @@ public:
         return settled;
     }
 
-    bool focused() {
-        return waitFor([] { return App::focusWidget() && QGuiApplication::focusWindow(); });
-    }
-
-    QString typed(const QString& text) {
-        if (!focused())
-            return u"no control has the focus"_s;
-        return m_hand->type(text) ? QString() : u"the program never saw the keys"_s;
-    }
-
+    // A named key, or "type" and the text typed.
     QString key(const QString& s) {
-        if (!focused())
+        if (!waitFor([] { return App::focusWidget() && QGuiApplication::focusWindow(); }))
             return u"no control has the focus"_s;
-        const QKeyCombination k =
-            QKeySequence::fromString(s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0];
         const QString before = controlName(App::focusWidget()), fieldBefore = field(before);
-        if (!m_hand->key(k))
-            return u"the program never saw the key"_s;
+        const bool seen = s.startsWith(u"type ")
+                              ? m_hand->type(s.mid(5))
+                              : m_hand->key(QKeySequence::fromString(
+                                    s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0]);
+        if (!seen)
+            return u"the program never saw the keys"_s;
         if (s.startsWith(u"Alt+")) { // an access key clicks its button a moment later
             if (auto* button = qobject_cast<QPushButton*>(App::focusWidget()))
                 (void)QSignalSpy(button, &QPushButton::clicked).wait(1000);
@@ -394,8 +359,9 @@ public:
 
     void boxComing(QStringList& seen, const QString& text) {
         m_beneathBox = App::activeWindow();
-        // Once it has come up, a button still held goes up over it, then OK is
-        // clicked, again if the box did not take it.
+        // Once it is up and has the keyboard, as a person sees it, a button
+        // still held goes up over it, then OK is clicked, again if the box did
+        // not take it.
         QTimer::singleShot(0, this, [this, &seen, text, beneath = m_beneathBox] {
             auto* box = qobject_cast<QMessageBox*>(App::activeModalWidget());
             const bool asItShouldBe =
@@ -407,7 +373,6 @@ public:
             if (!box)
                 return;
             m_hand->release();
-            // As a person sees it: on the screen, and the window that has the keyboard.
             (void)m_hand->bringForward(*box, false);
             for (int n = 0; n < 3 && box->isVisible(); ++n)
                 click(*box->button(QMessageBox::Ok));
@@ -418,10 +383,8 @@ public:
     // Expectations.
 
     bool knownExpectation(const QString& what) const {
-        const QString property = what.section(u'.', 0, 0);
-        if (plainExpectations.contains(what) || ref(what, true))
-            return true;
-        return properties.contains(property) && ref(what.section(u'.', 1), true);
+        return plainExpectations.contains(what) || ref(what, true) ||
+               (properties.contains(what.section(u'.', 0, 0)) && ref(what.section(u'.', 1), true));
     }
 
     QString field(const QString& control) {
@@ -462,8 +425,7 @@ public:
                                u"shown"_s}[int(form(*ref(what, true)).state())];
         // "rect.Form2.Label1": a property of a control; "Form2.Label1": its text.
         const QString property = what.section(u'.', 0, 0);
-        const bool named = properties.contains(property);
-        const Ref r = *ref(named ? what.section(u'.', 1) : what, true);
+        const Ref r = *ref(properties.contains(property) ? what.section(u'.', 1) : what, true);
         if (property == u"atPrompt")
             return m_atPrompt.value(r.name);
         if (property == u"held")
@@ -493,9 +455,8 @@ public:
     QString check(QStringList all) {
         // Prompts and failure reports are checked also when a row names none.
         for (const QString& always : {u"prompts="_s, u"failures=0"_s, u"buttons=up"_s})
-            if (!std::any_of(all.begin(), all.end(), [&](const QString& e) {
-                    return e.startsWith(always.section(u'=', 0, 0) + u'=');
-                }))
+            if (all.filter(QRegularExpression(u"^"_s + always.section(u'=', 0, 0) + u'='))
+                    .isEmpty())
                 all.append(always);
         QStringList differ;
         // What the steps did is on the screen once their handlers have run; a
@@ -519,7 +480,8 @@ private:
     std::unique_ptr<Hand> m_hand;
     QPointer<QWidget> m_beneathBox; // active when the last box came
     QWidget m_other;                // stands in for another program's window
-    std::unique_ptr<app::Program> m_program;
+    std::unique_ptr<app::Program> m_program =
+        std::make_unique<app::Program>(*this, *this, [this] { ++m_quits; });
     const windowing::FormDescription m_layouts[2] = {
         main_window::definition(*m_program).description,
         results_window::definition(*m_program).description};

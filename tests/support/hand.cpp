@@ -22,6 +22,10 @@ bool boxUp() {
     return QApplication::activeModalWidget();
 }
 
+bool buttonDown() {
+    return QGuiApplication::mouseButtons() & Qt::LeftButton;
+}
+
 // Input at Qt's platform level, to the program's windows directly. Where no
 // window manager runs, the hand does its part: it activates the window
 // pressed into, and the window beneath a box that has gone.
@@ -38,15 +42,15 @@ public:
             (void)bringForward(top, true);
         return true;
     }
-    void moveTo(QWidget&, QPoint local) override {
-        if (m_pressedIn)
-            QTest::mouseMove(m_pressedIn, m_at = local);
+    void release(std::optional<QPoint> global) override {
+        QWindow* window = std::exchange(m_pressedIn, nullptr);
+        const QPoint at = global && window ? window->mapFromGlobal(*global) : m_at;
+        if (!window || !QRect(QPoint(), window->size()).contains(at))
+            return; // outside: the program never sees it
+        if (global)
+            QTest::mouseMove(window, at);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
     }
-    void release() override {
-        if (QWindow* window = std::exchange(m_pressedIn, nullptr))
-            QTest::mouseRelease(window, Qt::LeftButton, {}, m_at);
-    }
-    void releaseOutside() override { m_pressedIn = nullptr; }
     bool key(QKeyCombination k) override {
         QTest::keyClick(QGuiApplication::focusWindow(), k.key(), k.keyboardModifiers());
         return true;
@@ -119,12 +123,11 @@ private:
 // window that has the X focus, as the keyboard's layout types them
 // (xdotool); and the program's requests to the window manager carry the time
 // of the user's last key or click. A click on a box's OK stays at Qt's level.
-class XHand final : public QObject, public QtHand, public QAbstractNativeEventFilter {
+class XHand final : public QtHand, public QAbstractNativeEventFilter {
 public:
     explicit XHand(xcb_connection_t* connection)
         : QtHand(true)
         , m_x(connection) {
-        qApp->installEventFilter(this);
         qApp->installNativeEventFilter(this);
         const QByteArray name("_ALTAVESH_DRIVER_MARK");
         auto* atom = xcb_intern_atom_reply(
@@ -155,15 +158,7 @@ public:
     }
     ~XHand() override { qApp->removeNativeEventFilter(this); }
 
-    // Presses and releases as the window system hands them to the program's
-    // windows, and the marks the hand leaves behind its keys.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->spontaneous() && watched->isWindowType()) {
-            m_presses += event->type() == QEvent::MouseButtonPress;
-            m_releases += event->type() == QEvent::MouseButtonRelease;
-        }
-        return false;
-    }
+    // The marks the hand leaves behind its input.
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         const auto* e = static_cast<xcb_property_notify_event_t*>(message);
         m_marksSeen += type == "xcb_generic_event_t" &&
@@ -177,35 +172,27 @@ public:
         (void)allIn();
         if (qobject_cast<QMessageBox*>(&top))
             return QtHand::press(top, local);
-        const int before = m_presses;
         fake(XCB_MOTION_NOTIFY, top.mapToGlobal(local));
         // A window manager now and then keeps a press for itself, or a window
         // that has just opened is not yet where it will be: the person clicks
         // again, a second later.
         for (int n = 0; !m_down && n < 3; ++n) {
             fake(XCB_BUTTON_PRESS);
-            if (!(m_down = waitFor([&] { return m_presses > before || boxUp(); }, 1000)))
+            if (!(m_down = waitFor([] { return buttonDown() || boxUp(); }, 1000)))
                 fake(XCB_BUTTON_RELEASE);
         }
         return m_down;
     }
-    void moveTo(QWidget& top, QPoint local) override {
-        if (m_down)
-            fake(XCB_MOTION_NOTIFY, top.mapToGlobal(local));
-    }
-    void release() override {
+    void release(std::optional<QPoint> global) override {
         if (!std::exchange(m_down, false))
-            return QtHand::release();
-        const int before = m_releases;
+            return QtHand::release(global);
+        if (global)
+            fake(XCB_MOTION_NOTIFY, *global);
         fake(XCB_BUTTON_RELEASE);
-        // Unless a box blocks the window: the program then never sees it.
-        (void)waitFor([&] { return m_releases > before || boxUp(); });
-    }
-    void releaseOutside() override {
-        if (std::exchange(m_down, false)) {
-            fake(XCB_MOTION_NOTIFY, {1275, 1020}); // a corner of the desktops' 1280x1024
-            fake(XCB_BUTTON_RELEASE);
-        }
+        // Unless it went up outside the program, or a box blocks the window:
+        // the program then never sees it.
+        if (!global || QApplication::widgetAt(*global))
+            (void)waitFor([] { return !buttonDown() || boxUp(); });
     }
     bool key(QKeyCombination k) override {
         const QHash<int, QString> names{
@@ -286,7 +273,6 @@ private:
     xcb_connection_t* const m_x;
     xcb_atom_t m_mark;
     bool m_down = false; // the X server's button is down
-    int m_presses = 0, m_releases = 0;
     std::uint32_t m_marksLeft = 0, m_marksSeen = 0;
 };
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 // Lets the program run until the condition holds, or `ms` have passed, which
 // no step of a passing row takes even on a loaded machine. Not
@@ -45,11 +46,10 @@ public:
     // program never saw it. Into a window not yet active, the window manager
     // (or the hand, where none runs) activates it for the press.
     virtual bool press(QWidget& top, QPoint local) = 0;
-    // With the button down, to `local` in the window pressed into.
-    virtual void moveTo(QWidget& top, QPoint local) = 0;
-    virtual void release() = 0;
-    // The button goes up over another program: the calculator never sees it.
-    virtual void releaseOutside() = 0;
+    // The button goes up where it was pressed, or at `global` on the screen:
+    // over another control (a drag), or over another program, where the
+    // calculator never sees it.
+    virtual void release(std::optional<QPoint> global = {}) = 0;
     // A key, and text as a keyboard layout types it, to the window that has
     // the keyboard; false when the program never saw them.
     virtual bool key(QKeyCombination key) = 0;
