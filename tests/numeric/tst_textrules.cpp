@@ -6,18 +6,12 @@
 #include <QTest>
 
 #include <array>
+#include <functional>
 
 using namespace numeric;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A region by its name in Qt's number data: "en" (full stop, comma), "de"
-// (comma, full stop), "fr" (comma, narrow no-break space), "ar_EG" (Arabic
-// digits and separators), ...
-Separators region(const QString& name) {
-    return Separators::fromLocale(QLocale(name));
-}
 
 // What a rule gave: its text, or the failure's name.
 template <typename Rule> QString outcome(Rule&& rule) {
@@ -37,6 +31,9 @@ QString exact(double value) {
 }
 
 // clang-format off
+// Regions by their names in Qt's number data: "en" (full stop, comma), "de"
+// (comma, full stop), "fr" (comma, narrow no-break space), "ar_EG" (Arabic
+// digits and separators), ...
 const std::array<const char*, 6> table[] = {
     // TextToNumber a: the number (17 digits), or the failure.
     {"a whole number", "read", "en", "1000", "", "1000"},
@@ -131,43 +128,64 @@ class TestTextRules : public QObject {
 
 private slots:
     void rules_data() {
-        QTest::addColumn<int>("row");
-        for (int i = 0; i < int(std::size(table)); ++i)
-            QTest::newRow(table[i][0]) << i;
+        for (const char* column : {"rule", "region", "a", "b", "expected"})
+            QTest::addColumn<QString>(column);
+        for (const auto& [name, rule, region, a, b, expected] : table)
+            QTest::newRow(name) << QString::fromUtf8(rule) << QString::fromUtf8(region)
+                                << QString::fromUtf8(a) << QString::fromUtf8(b)
+                                << QString::fromUtf8(expected);
     }
     void rules();
 };
 
 void TestTextRules::rules() {
-    QFETCH(int, row);
-    const auto text = [&](int column) {
-        return QString::fromUtf8(table[row][column]);
-    };
-    const QString rule = text(1), a = text(3), b = text(4);
-    const Separators sep = region(text(2));
-    QCOMPARE(outcome([&] {
-                 if (rule == u"write")
-                     return NumberToText(a.toDouble(), sep);
-                 if (rule == u"back") { // what is written reads back, as Calculate reads the labels
-                     const QString written = NumberToText(TextToNumber(a, sep), sep);
-                     const QString again = NumberToText(TextToNumber(written, sep), sep);
-                     return again == written ? written : written + u" reads back as "_s + again;
-                 }
-                 if (rule == u"zakat")
-                     return NumberToText(MultiplyValues({a, 2.5 / 100}, sep), sep);
-                 if (rule == u"read")
-                     return exact(TextToNumber(a, sep));
-                 if (rule == u"whole")
-                     return exact(TextToInt32(a, sep));
-                 if (rule == u"a x 12 x rate")
-                     return exact(MultiplyValues({a, std::int32_t(12), 2.5 / 100}, sep));
-                 if (rule == u"a x b")
-                     return exact(MultiplyValues({a, b}, sep));
-                 if (rule == u"a + b")
-                     return exact(AddInt32(TextToInt32(a, sep), TextToInt32(b, sep)));
-                 return exact(CheckedDivide(a.toDouble(), b.toDouble())); // a / b
-             }),
-             text(5));
+    QFETCH(QString, rule);
+    QFETCH(QString, region);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, expected);
+    const Separators sep = Separators::fromLocale(QLocale(region));
+    // Each rule as a row names it: what it gives for the operands a and b.
+    const QHash<QString, std::function<QString()>> rules{
+        {u"write"_s,
+         [&] {
+             return NumberToText(a.toDouble(), sep);
+         }},
+        {u"back"_s, // what is written reads back, as Calculate reads the labels
+         [&] {
+             const QString written = NumberToText(TextToNumber(a, sep), sep);
+             const QString again = NumberToText(TextToNumber(written, sep), sep);
+             return again == written ? written : written + u" reads back as "_s + again;
+         }},
+        {u"zakat"_s,
+         [&] {
+             return NumberToText(MultiplyValues({a, 2.5 / 100}, sep), sep);
+         }},
+        {u"read"_s,
+         [&] {
+             return exact(TextToNumber(a, sep));
+         }},
+        {u"whole"_s,
+         [&] {
+             return exact(TextToInt32(a, sep));
+         }},
+        {u"a x 12 x rate"_s,
+         [&] {
+             return exact(MultiplyValues({a, std::int32_t(12), 2.5 / 100}, sep));
+         }},
+        {u"a x b"_s,
+         [&] {
+             return exact(MultiplyValues({a, b}, sep));
+         }},
+        {u"a + b"_s,
+         [&] {
+             return exact(AddInt32(TextToInt32(a, sep), TextToInt32(b, sep)));
+         }},
+        {u"a / b"_s, [&] {
+             return exact(CheckedDivide(a.toDouble(), b.toDouble()));
+         }}};
+    QVERIFY2(rules.contains(rule), qPrintable(u"no such rule: "_s + rule));
+    QCOMPARE(outcome(rules.value(rule)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestTextRules)

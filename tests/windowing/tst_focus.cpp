@@ -30,7 +30,10 @@ const std::vector<Row> table = {
     {"two windows", "an amount not yet left counts in the results", "click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1; Text1=4000; click Form2.Command1", "Label10=100; Form2.Label4=100; active=Form2"},
     {"two windows", "the window manager's switch leaves it, coming back does not, Tab does", "click Command2; Text5=0.00; activate Form2; activate Form1; Tab", "prompts=gold,gold; visited=Text6"},
     {"two windows", "a click on Calculate after the prompt its switch brought", "click Command2; Text5=0; click Form2.Command1", "prompts=gold; Form2.Label2=0  Unit; focus=Form2.Command1; active=Form2"},
-    {"two windows", "a release that never comes holds nothing back", "click Command2; Text1=1000; press Form2.Label4; close Form2; release outside; activate Form1; Tab; type 2000; Tab; click Text4", "Label10=25; Label11=50; Form2=not loaded; focus=Text4"},
+    // The release of a press into a window closed meanwhile lands on another
+    // program: the calculator never sees it.
+    {"two windows", "a release that never comes holds nothing back", "click Command2; Text1=1000; press Form2.Label4; close Form2; release outside", "Label10=25; Form2=not loaded; buttons=down"},
+    {"two windows", "and the user works on", "click Command2; Text1=1000; press Form2.Label4; close Form2; release outside; activate Form1; Tab; type 2000; Tab; click Text4", "Label10=25; Label11=50; Form2=not loaded; focus=Text4"},
     {"two windows", "through another program to the results", "click Command2; Form2.Combo1=$. US Dollars; click Form2.Command1; Text1=4000; activate other; click Form2.Command1", "Label10=100; Form2.Label4=100; active=Form2"},
     // At once after start, while the browser engine starts (ctest plays each
     // row again alone, in a process of its own, on a machine made busy).
