@@ -4,12 +4,34 @@
 # the program ends:
 #   openbox, mutter  a private Xvfb with that window manager (xcb)
 #   weston           a headless Wayland compositor, pixman renderer (wayland)
+# Each desktop has a session bus of its own, which ends with it. With
+# ALTAVESH_LISTEN set, a listener on its accessibility bus hears what a screen
+# reader would (listen.py), and the program finds what it heard in the file
+# named by ALTAVESH_HEARD.
 #   usage: on_desktop.sh openbox|mutter|weston <program> [arguments]
 set -euo pipefail
+[[ -n "${ALTAVESH_OWN_BUS:-}" ]] || ALTAVESH_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 desktop="$1"
 shift
 
+listen() {
+    [[ -n "${ALTAVESH_LISTEN:-}" ]] || return 0
+    export ALTAVESH_HEARD="$1/heard"
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    helpers+=($!)
+    /usr/bin/python3 "$(dirname "$0")/app/listen.py" "$ALTAVESH_HEARD" >"$1/listening" 2>&1 &
+    helpers+=($!)
+    for _ in $(seq 200); do
+        grep -q listening "$1/listening" && return 0
+        sleep 0.05
+    done
+    cat "$1/listening" >&2
+    exit 1
+}
+
+helpers=()
 stop() {
+    kill "${helpers[@]}" 2>/dev/null || true
     [[ -n "${server:-}" ]] || return 0
     kill "$server" 2>/dev/null || true
     wait "$server" 2>/dev/null || true
@@ -35,6 +57,7 @@ if [[ "$desktop" == weston ]]; then
         sleep 0.05
     done
     unset DISPLAY
+    listen "$XDG_RUNTIME_DIR"
     # A headless weston has no seat; Qt 6.4's text input then crashes on a
     # click into a text box, so no input method is loaded.
     run() { WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_IM_MODULE=none "$@"; }
@@ -64,7 +87,8 @@ mutter) wm=(mutter --x11 --replace --sm-disable) ;;
     exit 2
     ;;
 esac
-trap stop EXIT
+work="$(mktemp -d)"
+trap 'stop; rm -rf "$work"' EXIT
 # Until the window manager manages the screen, windows would open unmanaged;
 # mutter takes a few seconds. One that gives up at once is started again.
 for attempt in 1 2 3; do
@@ -77,4 +101,5 @@ for attempt in 1 2 3; do
     done
     ((attempt < 3)) || { echo "$desktop did not start" >&2; exit 1; }
 done
+listen "$work"
 QT_QPA_PLATFORM=xcb "$@"

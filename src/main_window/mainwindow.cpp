@@ -3,13 +3,16 @@
 
 #include "main_window/cashzakat.h"
 #include "main_window/metalzakat.h"
+#include "main_window/zakatlabel.h"
 #include "numeric/textrules.h"
+#include "windowing/announcer.h"
 #include "windowing/chartpane.h"
 #include "windowing/shell.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace main_window {
 
@@ -120,10 +123,11 @@ windowing::FormDescription layout() {
         {u"Text2"_s, caption("Label2"), {}},
         {u"Text3"_s, caption("Label3"), {}},
         {u"Text4"_s, caption("Label18"), {}},
-        {u"Text5"_s, caption("Label4"), u"In the unit chosen beside it"_s},
-        {u"Text6"_s, caption("Label5"), u"Price of one ounce"_s},
-        {u"Text7"_s, caption("Label6"), u"In the unit chosen beside it"_s},
-        {u"Text8"_s, caption("Label7"), u"Price of one ounce"_s},
+        // The boxes' descriptions tell their row's zakat (showZakat).
+        {u"Text5"_s, caption("Label4") + u", in the unit beside it"_s, {}},
+        {u"Text6"_s, caption("Label5") + u", per ounce"_s, {}},
+        {u"Text7"_s, caption("Label6") + u", in the unit beside it"_s, {}},
+        {u"Text8"_s, caption("Label7") + u", per ounce"_s, {}},
         // An editable combo box is read out by the unit it shows.
         {u"Combo2"_s, {}, u"Chooses the unit of the gold weight: Tolaas, Ounce or Gram"_s},
         {u"Combo3"_s, {}, u"Chooses the unit of the silver weight: Tolaas, Ounce or Gram"_s},
@@ -176,9 +180,10 @@ void resetInputsAndZakat(windowing::Form& form) {
         form.textBox(row.price).setText(zero);
     }
     for (const CashRow& row : cashRows)
-        form.label(row.zakatLabel).setText(zero);
+        showZakat(form.label(row.zakatLabel), zero, {&form.textBox(row.amountBox)}, false);
     for (const MetalRowNames& row : metalRows)
-        form.label(row.zakat).setText(zero);
+        showZakat(form.label(row.zakat), zero,
+                  {&form.textBox(row.weight), &form.textBox(row.price)}, false);
 }
 
 } // namespace
@@ -192,6 +197,8 @@ void Form_Load(windowing::Form& form) {
 
 void ClearAll(windowing::Form& form) {
     resetInputsAndZakat(form);
+    windowing::announce(form.button("Command1"),
+                        QStringLiteral("Cleared: every amount and zakat is 0"));
 }
 
 // Wiring.

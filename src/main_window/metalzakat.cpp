@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/metalzakat.h"
 
+#include "main_window/zakatlabel.h"
 #include "main_window/zakatrate.h"
 #include "numeric/textrules.h"
 #include "windowing/messagebox.h"
@@ -36,7 +37,7 @@ void UpdateMetalZakat(const MetalRow& row, windowing::MessageBox& messageBox) {
         messageBox.show(row.pricePrompt);
         row.weight.setText(Int32ToText(0));
         row.price.setText(Int32ToText(0));
-        row.zakat.setText(Int32ToText(0));
+        showZakat(row.zakat, Int32ToText(0), {&row.weight, &row.price});
     }
 
     const QString weight = row.weight.text();
@@ -44,16 +45,19 @@ void UpdateMetalZakat(const MetalRow& row, windowing::MessageBox& messageBox) {
     // Three separate tests, each reading the unit afresh; at most one matches.
     if (SameText(row.unit.currentText(), QStringLiteral("Ounce"))) {
         const double rate = zakatRate();
-        row.zakat.setText(NumberToText(MultiplyValues({weight, price, rate})));
+        showZakat(row.zakat, NumberToText(MultiplyValues({weight, price, rate})),
+                  {&row.weight, &row.price});
     }
     if (SameText(row.unit.currentText(), QStringLiteral("Tolaas"))) {
         const double rate = zakatRate();
-        row.zakat.setText(
-            NumberToText(MultiplyValues({weight, gramsPerTola, ouncesPerGram, price, rate})));
+        showZakat(row.zakat,
+                  NumberToText(MultiplyValues({weight, gramsPerTola, ouncesPerGram, price, rate})),
+                  {&row.weight, &row.price});
     }
     if (SameText(row.unit.currentText(), QStringLiteral("Gram"))) {
         const double rate = zakatRate();
-        row.zakat.setText(NumberToText(MultiplyValues({weight, ouncesPerGram, price, rate})));
+        showZakat(row.zakat, NumberToText(MultiplyValues({weight, ouncesPerGram, price, rate})),
+                  {&row.weight, &row.price});
     }
 }
 

@@ -2,6 +2,7 @@
 #include "results_window/resultswindow.h"
 
 #include "numeric/textrules.h"
+#include "windowing/announcer.h"
 #include "windowing/shell.h"
 
 #include <QComboBox>
@@ -122,6 +123,7 @@ void Calculate(windowing::Shell& shell) {
                 : Int32ToText(total);
         results.label("Label4").setText(text);
         results.label("Label5").setText(chosen);
+        windowing::announce(results.label("Label4"), u"Total zakat "_s + text + u' ' + chosen);
     }
 }
 

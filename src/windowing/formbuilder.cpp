@@ -10,10 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace windowing {
 namespace {
@@ -66,6 +68,42 @@ protected:
     }
 };
 
+// A box reached by Tab, Shift+Tab or an access key selects what it holds, so
+// that typing replaces it; but only once its focus has gone out to a screen
+// reader, which would otherwise hear the selection first, and at times never
+// the box's name. A key typed before then still replaces what it held.
+class TextBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const Qt::FocusReason reason = event->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+            reason != Qt::ShortcutFocusReason)
+            return QLineEdit::focusInEvent(event);
+        QFocusEvent unselected(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&unselected);
+        m_selectAll = true;
+        QTimer::singleShot(0, this, [this] { selectPending(); });
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        selectPending();
+        QLineEdit::keyPressEvent(event);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        m_selectAll = false; // the click places the cursor
+        QLineEdit::mousePressEvent(event);
+    }
+
+private:
+    void selectPending() {
+        if (std::exchange(m_selectAll, false) && hasFocus())
+            selectAll();
+    }
+    bool m_selectAll = false;
+};
+
 QWidget* makeControl(const ControlDescription& c, QWidget& window) {
     switch (c.kind) {
     case ControlKind::Label: {
@@ -77,7 +115,7 @@ QWidget* makeControl(const ControlDescription& c, QWidget& window) {
         return label;
     }
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(&window);
+        auto* edit = new TextBox(&window);
         edit->setMaxLength(INT_MAX);
         edit->setText(c.caption);
         edit->setFocusPolicy(Qt::StrongFocus);
