@@ -20,7 +20,12 @@ printf '%s\n' 'AudioOutputMethod "alsa"' 'AddModule "silent" "sd_generic" "silen
 printf '%s\n' 'GenericExecuteSynth "true"' 'AddVoice "en" "MALE1" "en"' \
     >"$HOME/.config/speech-dispatcher/modules/silent.conf"
 log="$work/orca.log"
-said() { sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/p" "$log" 2>/dev/null; }
+# What Orca said, a line each, as Orca 43 and 48 write it alike: without the
+# closing full stop, a notification without the word "notification".
+said() {
+    sed -n "s/.*SPEECH OUTPUT: '\(.*\)'.*/\1/p" "$log" 2>/dev/null |
+        sed -E "s/'? *\{'established.*//; s/ +$//; s/\.$//; s/^notification //"
+}
 # Waits until Orca has said the lines given, in this order, after what it had
 # said before (a person listens before the next key). With --first, the first
 # of them comes before anything else but the key's own echo ("tab") and the
@@ -34,7 +39,7 @@ hear() {
             (($(wc -l <"$work/found") >= $#)); then
             local at=$(head -n 1 "$work/found" | cut -d: -f1) before
             before=$(said | tail -n +$((heard + 1)) | head -n $((at - 1)) |
-                sed -n '/^tab *$/,$p' | grep -v -x -E 'tab *|Text unselected\.' || true)
+                sed -n '/^tab$/,$p' | grep -v -x -E 'tab|Text unselected' || true)
             heard=$((heard + $(tail -n 1 "$work/found" | cut -d: -f1)))
             [[ -z "$first" || -z "$before" ]] && return 0
             said >&2
@@ -52,18 +57,18 @@ hear() {
 speech-dispatcher --spawn >/dev/null 2>&1
 orca --replace --debug --debug-file="$log" >"$work/orca.out" 2>&1 &
 pids+=($!)
-hear "Screen reader on."
+hear "Screen reader on"
 "$program" >"$work/program.out" 2>&1 &
 pids+=($!)
-hear "Cash & minimum Balance in the Bank text."
+hear "Cash & minimum Balance in the Bank text"
 xdotool type 1000
 xdotool key Tab
-hear --first "Total Value of shares, stocks, bonds text." "notification Zakat 25."
+hear --first "Total Value of shares, stocks, bonds text" "Zakat 25"
 xdotool key Tab
-hear --first "Total value of gold/silver certificates text."
+hear --first "Total value of gold/silver certificates text"
 xdotool key Tab
-hear --first "Total Value of Merchandise text."
+hear --first "Total Value of Merchandise text"
 xdotool key Tab
-hear --first "Total weight of gold in Jewelry, in the unit beside it text."
+hear --first "Total weight of gold in Jewelry, in the unit beside it text"
 said
 echo "Orca named every box reached and said the zakat after the Tab"
