@@ -2,41 +2,66 @@
 #include "windowing/webview.h"
 
 #include <QCoreApplication>
-#include <QOpenGLContext>
 #include <QPluginLoader>
+#include <QStringList>
 
-// The shared OpenGL context is made late, through Qt's private API, only on
-// the Qt version this was tried with; elsewhere Qt makes it at start-up.
-#define ALTAVESH_LATE_SHARE_CONTEXT (QT_VERSION == QT_VERSION_CHECK(6, 4, 2))
+#include <QOpenGLContext>
+#include <algorithm>
 
-#if ALTAVESH_LATE_SHARE_CONTEXT
 // Exported by Qt GUI, declared only in its private headers.
 void qt_gl_set_global_share_context(QOpenGLContext* context);
-#endif
 
 namespace windowing {
 
+namespace {
+
+// What Qt notes on the terminal because of the settings below: that it found
+// no OpenGL to draw with. The program needs none, and from the desktop entry
+// the notes would land in the user's journal.
+QStringList expectedNotes;
+
+void dropExpectedNotes(QtMsgType type, const QMessageLogContext& context, const QString& message);
+const QtMessageHandler nextHandler = qInstallMessageHandler(&dropExpectedNotes);
+
+void dropExpectedNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QString text = message.trimmed();
+    if (std::none_of(expectedNotes.begin(), expectedNotes.end(),
+                     [&](const QString& note) { return text.startsWith(note); }))
+        nextHandler(type, context, message);
+}
+
+// Sets `variable` unless the user has, and then expects Qt's `notes`.
+void setUnlessSet(const char* variable, const char* value, const QStringList& notes) {
+    if (qEnvironmentVariableIsSet(variable))
+        return;
+    qputenv(variable, value);
+    expectedNotes += notes;
+}
+
+} // namespace
+
 void prepareWebViews() {
-    // Qt WebEngine needs the shared OpenGL context before it starts (without
-    // it the first view crashes). Where it cannot be made later, below, Qt
-    // makes it here, with the application.
-    if (!ALTAVESH_LATE_SHARE_CONTEXT)
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The panes draw in software: Chromium composites without a GPU
+    // (--disable-gpu), and Qt Quick's software backend paints each view like
+    // any widget. No OpenGL is made in the process, then: with that backend
+    // Qt WebEngine turns Chromium's GL off, xcb makes no context on X, and
+    // on Wayland no EGL client buffers are set up. Mesa's driver and LLVM,
+    // some 50 MiB, are never loaded.
+    setUnlessSet("QT_QUICK_BACKEND", "software", {});
+    const QString noGl = QStringLiteral("No suitable graphics backend found");
+    setUnlessSet("QT_XCB_GL_INTEGRATION", "none", {noGl});
+    setUnlessSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none",
+                 {noGl, QStringLiteral("Failed to load client buffer integration: \"none\""),
+                  QStringLiteral("Available client buffer integrations:")});
 }
 
 WebViewBackend* webViewBackend() {
     static WebViewBackend* const backend = [] {
-#if ALTAVESH_LATE_SHARE_CONTEXT
-        // Qt WebEngine needs the application-wide shared OpenGL context before
-        // it starts, not before the first paint: made here, the way Qt makes
-        // it at start-up, its cost comes after the window is on the screen.
-        if (!QOpenGLContext::globalShareContext()) {
-            auto* context = new QOpenGLContext(qApp);
-            context->setFormat(QSurfaceFormat::defaultFormat());
-            context->create();
-            qt_gl_set_global_share_context(context);
-        }
-#endif
+        // Qt WebEngine, loaded as a plugin, expects the application's shared
+        // OpenGL context and says so on the terminal. Drawing in software it
+        // never uses one: an empty context, never made, stands in for it.
+        if (!QOpenGLContext::globalShareContext())
+            qt_gl_set_global_share_context(new QOpenGLContext(qApp));
         QPluginLoader loader(QCoreApplication::applicationDirPath() +
                              QStringLiteral("/plugins/altavesh_webengine"));
         auto* found = qobject_cast<WebViewBackend*>(loader.instance());

@@ -61,7 +61,7 @@ const QStringList namedKeys{u"Tab"_s,    u"Shift+Tab"_s, u"Alt+C"_s,    u"Alt+A"
                             u"Return"_s, u"Enter"_s,     u"Num+Enter"_s};
 const QStringList plainExpectations{u"focus"_s,   u"active"_s,      u"list"_s,     u"buttons"_s,
                                     u"visited"_s, u"prompts"_s,     u"failures"_s, u"report"_s,
-                                    u"quit"_s,    u"application"_s, u"heard"_s};
+                                    u"quit"_s,    u"application"_s, u"heard"_s,    u"gl"_s};
 const QStringList properties{u"caption"_s, u"rect"_s, u"items"_s,   u"title"_s,
                              u"field"_s,   u"held"_s, u"atPrompt"_s};
 
@@ -85,7 +85,9 @@ public:
             m_loads.emplace_back(&m_program->form1().chartPane(pane),
                                  &windowing::ChartPane::loadFinished);
         m_program->start();
-        m_heardFrom = QFileInfo(qEnvironmentVariable("ALTAVESH_HEARD")).size();
+        m_heardFrom = qEnvironmentVariableIsSet("ALTAVESH_HEARD")
+                          ? QFileInfo(qEnvironmentVariable("ALTAVESH_HEARD")).size()
+                          : 0;
         return m_hand->bringForward(m_program->form1().window(), false);
     }
 
@@ -93,9 +95,22 @@ public:
     // started, from the listener beside it.
     QString heard() {
         QFile file(qEnvironmentVariable("ALTAVESH_HEARD"));
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(m_heardFrom))
+        if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly) || !file.seek(m_heardFrom))
             return {};
         return QString::fromUtf8(file.readAll()).trimmed().replace(u'\n', u" | "_s);
+    }
+
+    // Mesa's drivers and LLVM as the process has them mapped, or "none".
+    static QString openGl() {
+        QFile maps(u"/proc/self/maps"_s);
+        QStringList found;
+        for (const QString& line : maps.open(QIODevice::ReadOnly)
+                                       ? QString::fromUtf8(maps.readAll()).split(u'\n')
+                                       : QStringList())
+            if (line.contains(QRegularExpression(u"_dri\\.so|libgallium|libLLVM"_s)) &&
+                !found.contains(line.section(u'/', -1)))
+                found.append(line.section(u'/', -1));
+        return found.isEmpty() ? u"none"_s : found.join(u',');
     }
 
     // A reference, checked against the windows' descriptions; a window only
@@ -427,6 +442,7 @@ public:
             {u"report"_s, m_failures.value(m_failures.size() - 1)},
             {u"quit"_s, QString::number(m_quits)},
             {u"heard"_s, heard()},
+            {u"gl"_s, openGl()},
             {u"application"_s, // as the desktop shows it
              u"%1 %2, %3"_s.arg(App::applicationName(), App::applicationVersion(),
                                 App::applicationDisplayName())}};
