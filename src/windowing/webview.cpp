@@ -48,11 +48,21 @@ void prepareWebViews() {
     // on Wayland no EGL client buffers are set up. Mesa's driver and LLVM,
     // some 50 MiB, are never loaded.
     setUnlessSet("QT_QUICK_BACKEND", "software", {});
-    const QString noGl = QStringLiteral("No suitable graphics backend found");
-    setUnlessSet("QT_XCB_GL_INTEGRATION", "none", {noGl});
+    // Qt WebEngine 6.7 and later still try OpenGL once, to learn the GPU's
+    // vendor.
+    const QStringList noGl = {QStringLiteral("No suitable graphics backend found"),
+                              QStringLiteral("QRhiGles2: Failed to create")};
+    setUnlessSet("QT_XCB_GL_INTEGRATION", "none",
+                 noGl + QStringList{QStringLiteral("QXcbIntegration: Cannot create platform")});
     setUnlessSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none",
-                 {noGl, QStringLiteral("Failed to load client buffer integration: \"none\""),
-                  QStringLiteral("Available client buffer integrations:")});
+                 noGl + QStringList{QStringLiteral("Failed to load client buffer integration: \"none\""),
+                                    QStringLiteral("Available client buffer integrations:")});
+    // They then try Vulkan, whose software driver (lavapipe) brings LLVM
+    // in: the Vulkan loader is told to load no driver.
+    setUnlessSet("VK_LOADER_DRIVERS_DISABLE", "*",
+                 {QStringLiteral("Failed to create Vulkan instance"),
+                  QStringLiteral("Failed to create platform Vulkan instance"),
+                  QStringLiteral("Unable to detect GPU vendor.")});
 }
 
 WebViewBackend* webViewBackend() {
