@@ -17,10 +17,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <list>
-#include <memory>
-#include <optional>
-
 using namespace Qt::StringLiterals;
 using App = QApplication;
 
@@ -37,10 +33,6 @@ QString controlName(QWidget* widget) {
             return (top->objectName() == u"Form2" ? u"Form2."_s : QString()) + w->objectName();
     }
     return {};
-}
-
-bool boxUp() {
-    return App::activeModalWidget();
 }
 
 // A window of the program, not a box, has the keyboard.
@@ -62,6 +54,8 @@ const QStringList namedKeys{u"Tab"_s,    u"Shift+Tab"_s, u"Alt+C"_s,    u"Alt+A"
 const QStringList plainExpectations{u"focus"_s,   u"active"_s,      u"list"_s,     u"buttons"_s,
                                     u"visited"_s, u"prompts"_s,     u"failures"_s, u"report"_s,
                                     u"quit"_s,    u"application"_s, u"heard"_s,    u"gl"_s};
+const QStringList verbs{u"click"_s, u"press"_s,    u"open"_s, u"drag"_s,
+                        u"close"_s, u"activate"_s, u"moved"_s};
 const QStringList properties{u"caption"_s, u"rect"_s, u"items"_s,   u"title"_s,
                              u"field"_s,   u"held"_s, u"atPrompt"_s};
 
@@ -81,9 +75,10 @@ public:
     bool start() {
         app::applyIdentity();
         App::setQuitOnLastWindowClosed(false);
-        for (const QString& pane : {u"WebBrowser1"_s, u"WebBrowser2"_s})
-            m_loads.emplace_back(&m_program->form1().chartPane(pane),
-                                 &windowing::ChartPane::loadFinished);
+        for (int i : {0, 1}) // the first load of each pane, and whether it went well
+            connect(&m_program->form1().chartPane(u"WebBrowser%1"_s.arg(i + 1)),
+                    &windowing::ChartPane::loadFinished, this,
+                    [this, i](bool ok) { m_loads[i] = m_loads[i].value_or(ok); });
         m_program->start();
         m_heardFrom = qEnvironmentVariableIsSet("ALTAVESH_HEARD")
                           ? QFileInfo(qEnvironmentVariable("ALTAVESH_HEARD")).size()
@@ -104,12 +99,13 @@ public:
     static QString openGl() {
         QFile maps(u"/proc/self/maps"_s);
         QStringList found;
-        for (const QString& line : maps.open(QIODevice::ReadOnly)
-                                       ? QString::fromUtf8(maps.readAll()).split(u'\n')
-                                       : QStringList())
-            if (line.contains(QRegularExpression(u"_dri\\.so|libgallium|libLLVM"_s)) &&
-                !found.contains(line.section(u'/', -1)))
-                found.append(line.section(u'/', -1));
+        for (const auto& m :
+             QRegularExpression(u"[^/\\n]*(_dri\\.so|libgallium|libLLVM)[^/\\n]*$"_s,
+                                QRegularExpression::MultilineOption)
+                 .globalMatch(maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll())
+                                                             : QString()))
+            found.append(m.captured());
+        found.removeDuplicates();
         return found.isEmpty() ? u"none"_s : found.join(u',');
     }
 
@@ -153,39 +149,25 @@ public:
         if (!r || words.size() != (verb == u"drag" ? 3 : 1) || window != r->name.isEmpty() ||
             (verb == u"drag" && (!to || words[1] != u"to")))
             return u"no such control"_s;
-        if (verb == u"close")
-            return Step([=, this] { return form(*r).window().close() ? QString() : u"refused"_s; });
-        if (verb == u"moved") // by the program itself, as a browser engine may
-            return Step([=, this] { return widget(*r).setFocus(Qt::OtherFocusReason), QString(); });
-        const QHash<QString, Step> onScreen{
-            {u"click"_s,
-             [=, this] {
-                 return enter(*r, std::nullopt);
-             }},
-            {u"press"_s,
-             [=, this] {
-                 return seen(press(widget(*r)));
-             }},
-            {u"open"_s, // a click on a unit box's arrow
-             [=, this] {
-                 QWidget& w = widget(*r);
-                 return seen(click(w, QPoint(w.width() - 6, w.height() / 2)));
-             }},
-            {u"drag"_s,
-             [=, this] {
-                 return seen(click(widget(*r), {}, &widget(*to)));
-             }},
-            {u"activate"_s, [=, this] {
-                 return bringForward(widget(*r));
-             }}};
-        const Step step = typed ? Step([=, this] { return enter(*r, s.section(u'=', 1)); })
-                                : onScreen.value(verb);
-        if (!step)
+        if (!typed && !verbs.contains(verb))
             return u"no such step"_s;
-        return Step([=, this] {
-            return form(*r).state() == windowing::Form::State::Shown
-                       ? step()
-                       : u"its window is not on the screen"_s;
+        return Step([=, this]() -> QString {
+            if (verb == u"close")
+                return form(*r).window().close() ? QString() : u"refused"_s;
+            if (form(*r).state() != windowing::Form::State::Shown)
+                return u"its window is not on the screen"_s;
+            QWidget& w = widget(*r);
+            if (verb == u"moved") // by the program itself, as a browser engine may
+                return w.setFocus(Qt::OtherFocusReason), QString();
+            if (verb == u"activate")
+                return bringForward(w);
+            if (verb == u"press")
+                return seen(press(w));
+            if (verb == u"open") // a click on a unit box's arrow
+                return seen(click(w, QPoint(w.width() - 6, w.height() / 2)));
+            if (verb == u"drag")
+                return seen(click(w, {}, &widget(*to)));
+            return enter(*r, typed ? std::optional(s.section(u'=', 1)) : std::nullopt);
         });
     }
 
@@ -220,10 +202,7 @@ public:
     }
 
     QString waitPanes() { // loaded, so that their fields take the keys
-        const auto loaded = [](const QSignalSpy& l) {
-            return !l.isEmpty() && l[0][0].toBool();
-        };
-        if (!waitFor([&] { return std::all_of(m_loads.begin(), m_loads.end(), loaded); }))
+        if (!waitFor([this] { return m_loads[0].value_or(false) && m_loads[1].value_or(false); }))
             return u"the pages did not load"_s;
         // What the page makes of the mouse button: down, and up again.
         for (const QString& pane : {u"WebBrowser1"_s, u"WebBrowser2"_s})
@@ -515,7 +494,7 @@ private:
     const windowing::FormDescription m_layouts[2] = {
         main_window::definition(*m_program).description,
         results_window::definition(*m_program).description};
-    std::list<QSignalSpy> m_loads; // of the two chart panes
+    std::optional<bool> m_loads[2]; // of the two chart panes
     QStringList m_prompts, m_failures, m_visited;
     QHash<QString, QString> m_atPrompt;
     int m_quits = 0;

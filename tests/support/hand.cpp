@@ -18,10 +18,6 @@ bool exposed(const QWidget& w) {
     return w.windowHandle() && w.windowHandle()->isExposed();
 }
 
-bool boxUp() {
-    return QApplication::activeModalWidget();
-}
-
 bool buttonDown() {
     return QGuiApplication::mouseButtons() & Qt::LeftButton;
 }
@@ -260,14 +256,10 @@ private:
                 });
             },
             5000);
-        QProcess xdotool; // it reads its text in the C library's locale, which may be missing
-        xdotool.setProcessEnvironment([] {
-            auto environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-            return environment;
-        }());
-        xdotool.start(u"xdotool"_s, arguments);
-        return xdotool.waitForFinished() && xdotool.exitCode() == 0 && allIn();
+        // It reads its text in the C library's locale, which may be missing.
+        return QProcess::execute(u"env"_s,
+                                 QStringList{u"LC_ALL=C.UTF-8"_s, u"xdotool"_s} + arguments) == 0 &&
+               allIn();
     }
 
     xcb_connection_t* const m_x;

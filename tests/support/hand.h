@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QKeyCombination>
@@ -27,6 +27,11 @@ template <typename Condition> bool waitFor(Condition&& holds, int ms = 60000) {
         loop.exec();
     }
     return true;
+}
+
+// A box of the program is up.
+inline bool boxUp() {
+    return QApplication::activeModalWidget();
 }
 
 // What a person's hand does to the program: the mouse's first button, the
