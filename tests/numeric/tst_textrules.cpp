@@ -32,7 +32,8 @@ QString exact(double value) {
 // clang-format off
 // Regions by their names in Qt's number data: "en" (full stop, comma), "de"
 // (comma, full stop), "fr" (comma, narrow no-break space), "ar_EG" (Arabic
-// digits and separators), ...
+// digits and separators), ... What the windows' own rows type in a region
+// (tst_program's regional groups) is not repeated here.
 const std::array<const char*, 6> table[] = {
     // TextToNumber a: the number (17 digits), or the failure.
     {"a whole number", "read", "en", "1000", "", "1000"},
@@ -43,7 +44,6 @@ const std::array<const char*, 6> table[] = {
     {"group separators between digits", "read", "en", "1,234,567.25", "", "1234567.25"},
     {"underflow is zero, not a failure", "read", "en", "1E-400", "", "0"},
     {"largest double", "read", "en", "1.7976931348623157E308", "", "1.7976931348623157e+308"},
-    {"comma decimal, dot groups", "read", "de", "1.234,5", "", "1234.5"},
     {"comma region: dot between digits groups", "read", "de", "1.5", "", "15"},
     {"narrow no-break space groups", "read", "fr", "1\u202F234,5", "", "1234.5"},
     {"empty", "read", "en", "", "", "ConversionFailure"},
@@ -60,7 +60,6 @@ const std::array<const char*, 6> table[] = {
     // Regions with digits of their own: Latin digits or the region's, never
     // both in one number; where the Arabic decimal separator is the region's,
     // the full stop too.
-    {"ar_EG: the keyboard's full stop", "read", "ar_EG", "1234.5", "", "1234.5"},
     {"ar_EG: Arabic digits and separators", "read", "ar_EG", "١٬٢٣٤٫٥", "", "1234.5"},
     {"ar_EG: the comma groups", "read", "ar_EG", "1,234.5", "", "1234.5"},
     {"ar_SA: what is written reads back", "read", "ar_SA", "3.075", "", "3.0750000000000002"},
@@ -70,13 +69,9 @@ const std::array<const char*, 6> table[] = {
     {"ur_PK: Latin digits only", "read", "ur_PK", "۱۲", "", "ConversionFailure"},
     {"de_DE: Arabic digits refused", "read", "de_DE", "١٢", "", "ConversionFailure"},
     // The zakat of an amount as the program writes it: the rate, then NumberToText.
-    {"ar_EG: a decimal amount", "zakat", "ar_EG", "1234.5", "", "30.8625"},
-    {"fa_IR: Persian digits", "zakat", "fa_IR", "۱۰۰۰", "", "25"},
-    {"fa_IR: the Persian decimal separator", "zakat", "fa_IR", "۱۲٫۵", "", "0.3125"},
     {"ar_SA: a full stop, Latin digits", "zakat", "ar_SA", "123", "", "3.075"},
     {"bn_BD: Bengali digits, full stop", "zakat", "bn_BD", "১২.৫", "", "0.3125"},
     {"en_US unchanged", "zakat", "en_US", "1,234.5", "", "30.8625"},
-    {"de_DE unchanged", "zakat", "de_DE", "1.234,5", "", "30,8625"},
     {"fr_FR unchanged", "zakat", "fr_FR", "1 234,5", "", "30,8625"},
     {"ar_MA: Latin digits, comma", "zakat", "ar_MA", "1234,5", "", "30,8625"},
     {"ur_PK: Latin digits, full stop", "zakat", "ur_PK", "1234.5", "", "30.8625"},

@@ -64,8 +64,8 @@ class Driver final : public QObject, public windowing::MessageBox, public window
 public:
     using Step = std::function<QString()>; // what went wrong, or nothing
 
-    explicit Driver(bool atQtLevel)
-        : m_hand(Hand::forThisPlatform(atQtLevel)) {
+    Driver()
+        : m_hand(Hand::forThisPlatform()) {
         m_other.setObjectName(u"other"_s);
         m_other.setGeometry(1000, 760, 200, 150); // away from the program's windows and boxes
     }
@@ -512,7 +512,6 @@ private slots:
     void rows_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<bool>("atQtLevel");
         // The kind of region of this session, whose groups alone it plays.
         const numeric::Separators& numbers = numeric::Separators::system();
         const QByteArray region = numbers.zero == QChar(0x0660)   ? "arabic region"
@@ -526,15 +525,13 @@ private slots:
                 return QString::fromUtf8(text).split(u"; "_s, Qt::SkipEmptyParts);
             };
             if (region.isEmpty() ? !regional : g.startsWith(region))
-                QTest::newRow(g + ": " + name)
-                    << list(steps) << list(expected) << g.startsWith("quick user");
+                QTest::newRow(g + ": " + name) << list(steps) << list(expected);
         }
     }
     void rows() {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, expected);
-        QFETCH(bool, atQtLevel);
-        Driver driver(atQtLevel);
+        Driver driver;
         for (const QString& e : expected)
             QVERIFY2(e.contains(u'=') && driver.knownExpectation(e.section(u'=', 0, 0)),
                      qPrintable(e + u": no such expectation"_s));

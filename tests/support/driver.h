@@ -68,8 +68,7 @@
 // that the window manager activates a window for the press as for a person,
 // and the program's requests to it carry the time of the user's last click;
 // the results window, where it covers the main one, is first moved aside, as
-// a person drags it. Elsewhere, and for the quick user's rows, input goes in
-// at Qt's platform level.
+// a person drags it. Elsewhere input goes in at Qt's platform level.
 
 // Tables of behaviour, each row a group, a name, steps and expectations. A
 // test program of a table defines `table` and links the driver, which plays
@@ -77,8 +76,6 @@
 // region", "arabic region" and "persian region" are played only in sessions
 // whose numbers are of that kind (a decimal comma; Arabic-Indic or Persian
 // digits), and only they are played there; every other group plays in the
-// other sessions. The "quick user" rows, which load the machine
-// on purpose, keep to input at Qt's level (XTest moves the real pointer, and
-// under load its motion may come late).
+// other sessions.
 using Row = std::array<const char*, 4>;
 extern const std::vector<Row> table;

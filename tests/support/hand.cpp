@@ -22,14 +22,11 @@ bool buttonDown() {
     return QGuiApplication::mouseButtons() & Qt::LeftButton;
 }
 
-// Input at Qt's platform level, to the program's windows directly. Where no
-// window manager runs, the hand does its part: it activates the window
+// Input at Qt's platform level, to the program's windows directly. No
+// window manager runs, so the hand does its part: it activates the window
 // pressed into, and the window beneath a box that has gone.
 class QtHand : public Hand {
 public:
-    explicit QtHand(bool windowManager)
-        : m_windowManager(windowManager) {}
-
     bool press(QWidget& top, QPoint local) override {
         m_pressedIn = top.windowHandle();
         m_at = local;
@@ -58,8 +55,6 @@ public:
         return true;
     }
     void afterBox(QWidget* beneath) override {
-        if (m_windowManager)
-            return; // it gives the window beneath its activation back
         const QPointer<QWidget> window(beneath);
         (void)waitFor(
             [&] {
@@ -80,7 +75,6 @@ protected:
     }
 
 private:
-    const bool m_windowManager;
     QPointer<QWindow> m_pressedIn; // the button is down in it, at m_at
     QPoint m_at;
 };
@@ -90,8 +84,6 @@ private:
 // (a program cannot activate its own windows on Wayland).
 class WestonHand final : public QtHand {
 public:
-    WestonHand()
-        : QtHand(false) {}
     bool placesWindows() const override { return false; }
 
 protected:
@@ -122,8 +114,7 @@ private:
 class XHand final : public QtHand, public QAbstractNativeEventFilter {
 public:
     explicit XHand(xcb_connection_t* connection)
-        : QtHand(true)
-        , m_x(connection) {
+        : m_x(connection) {
         qApp->installNativeEventFilter(this);
         const QByteArray name("_ALTAVESH_DRIVER_MARK");
         auto* atom = xcb_intern_atom_reply(
@@ -204,6 +195,7 @@ public:
         return xdotool({u"key"_s, name});
     }
     bool type(const QString& text) override { return xdotool({u"type"_s, u"--"_s, text}); }
+    void afterBox(QWidget*) override {} // the window manager gives the window beneath it back
     void uncover(QWidget& covering, const QWidget& covered) override {
         if (!covering.isVisible() || !covered.isVisible() ||
             !covered.frameGeometry().intersects(covering.frameGeometry()))
@@ -270,15 +262,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<Hand> Hand::forThisPlatform(bool atQtLevel) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+std::unique_ptr<Hand> Hand::forThisPlatform() {
+    if (QGuiApplication::platformName() == u"xcb")
+        return std::make_unique<XHand>(
+            qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
     if (QGuiApplication::platformName() == u"wayland")
         return std::make_unique<WestonHand>();
-    if (QGuiApplication::platformName() != u"xcb" || !x11)
-        return std::make_unique<QtHand>(false); // offscreen: no window manager
-    if (atQtLevel || !xcb_get_extension_data(x11->connection(), &xcb_test_id)->present)
-        return std::make_unique<QtHand>(true);
-    return std::make_unique<XHand>(x11->connection());
+    return std::make_unique<QtHand>(); // offscreen
 }
 
 bool Hand::bringForward(QWidget& w, bool asked) {

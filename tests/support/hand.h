@@ -42,10 +42,8 @@ class Hand {
 public:
     virtual ~Hand() = default;
 
-    // The hand of this session. `atQtLevel`: pointer and keys go in at Qt's
-    // platform level even where a window system would carry them (the quick
-    // user's rows: under load, the X server's pointer may move late).
-    static std::unique_ptr<Hand> forThisPlatform(bool atQtLevel);
+    // The hand of this session.
+    static std::unique_ptr<Hand> forThisPlatform();
 
     // The button goes down at `local` in the window `top`; false when the
     // program never saw it. Into a window not yet active, the window manager
