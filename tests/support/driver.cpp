@@ -147,14 +147,14 @@ public:
         if (s == u"activate other") // a plain window stands in for another program's
             return Step([this] { return m_other.show(), bringForward(m_other); });
         const bool typed = s.contains(u'=');
+        if (!typed && !verbs.contains(verb))
+            return u"no such step"_s;
         const QStringList words = typed ? QStringList{s.section(u'=', 0, 0)} : rest.split(u' ');
         const bool window = verb == u"close" || verb == u"activate";
         const auto r = ref(words[0], window), to = ref(words.value(2));
         if (!r || words.size() != (verb == u"drag" ? 3 : 1) || window != r->name.isEmpty() ||
             (verb == u"drag" && (!to || words[1] != u"to")))
             return u"no such control"_s;
-        if (!typed && !verbs.contains(verb))
-            return u"no such step"_s;
         return Step([=, this]() -> QString {
             if (verb == u"close")
                 return form(*r).window().close() ? QString() : u"refused"_s;
