@@ -187,7 +187,7 @@ public:
             {Qt::Key_Return, u"Return"_s}, {Qt::Key_Enter, u"KP_Enter"_s},
             {Qt::Key_Delete, u"Delete"_s}, {Qt::Key_Down, u"Down"_s},
             {Qt::Key_Up, u"Up"_s}};
-        QString name = names.value(k.key(), QChar(k.key()).toLower());
+        QString name = names.contains(k.key()) ? names.value(k.key()) : QChar(k.key()).toLower();
         for (const auto& [modifier, prefix] :
              {std::pair{Qt::ControlModifier, "ctrl+"}, std::pair{Qt::AltModifier, "alt+"}})
             if (k.keyboardModifiers() & modifier)
