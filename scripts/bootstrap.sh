@@ -23,12 +23,12 @@ packages=(
 )
 # Only the tests and benchmarks need these: Google Benchmark, package and desktop metadata checks, a client
 # for the browser engine's debugging port (python3-websocket), the desktops the GUI tests run on
-# (openbox and mutter on Xvfb, xprop to tell when they manage the screen;
-# weston with Qt's Wayland plugin), Qt's private GUI headers, XTest and
+# (openbox and mutter on Xvfb, xprop to tell when they manage the screen, xmodmap to give the
+# keyboard the regional digits; weston with Qt's Wayland plugin), Qt's private GUI headers, XTest and
 # xdotool for the test driver, and what listens as a screen reader does (the
 # accessibility bus, its Python bindings, and Orca with Speech Dispatcher).
 [[ "$mode" == test ]] && packages+=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream curl python3
-    python3-websocket openbox mutter x11-utils weston qt6-wayland qt6-base-private-dev libxcb-xtest0-dev
+    python3-websocket openbox mutter x11-utils x11-xserver-utils weston qt6-wayland qt6-base-private-dev libxcb-xtest0-dev
     xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher)
 
 missing=()

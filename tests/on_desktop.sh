@@ -101,5 +101,15 @@ for attempt in 1 2 3; do
     done
     ((attempt < 3)) || { echo "$desktop did not start" >&2; exit 1; }
 done
+# The keyboard has the digits and separators of the Arabic and Persian regions
+# on keys of their own, as those regions' layouts have them: an Arabic digit,
+# and with Shift the Persian one.
+spare=($(xmodmap -pke | awk 'NF == 3 { print $2 }'))
+keys=()
+for pair in "U0660 U06F0" "U0661 U06F1" "U0662 U06F2" "U0663 U06F3" "U0664 U06F4" "U0665 U06F5" \
+    "U0666 U06F6" "U0667 U06F7" "U0668 U06F8" "U0669 U06F9" "U066B U066B" "U066C U066C"; do
+    keys+=(-e "keycode ${spare[${#keys[@]} / 2]} = $pair")
+done
+xmodmap "${keys[@]}"
 listen "$work"
 QT_QPA_PLATFORM=xcb "$@"

@@ -3,7 +3,8 @@
 # Started as from the desktop entry, the calculator writes nothing on standard
 # error (which lands in the user's journal) until both chart pages have
 # loaded. Only Chromium's own note that it runs without its sandbox, as it
-# does for root, may stand. Run on a desktop by on_desktop.sh.
+# does for root, may stand. The panes then draw in software: no Mesa driver
+# and no LLVM in the program. Run on a desktop by on_desktop.sh.
 #   usage: quiet_start.sh <program>
 set -euo pipefail
 program="$1"
@@ -41,3 +42,6 @@ if [[ -n "$printed" ]]; then
     exit 1
 fi
 echo "nothing printed on standard error until both pages loaded"
+gl=$(grep -o -E '[^/]*(_dri\.so|libgallium|libLLVM)[^/]*$' "/proc/$pid/maps" | sort -u || true)
+[[ -z "$gl" ]] || { printf 'FAIL: OpenGL in the program: %s\n' "$gl" >&2; exit 1; }
+echo "no OpenGL in the program once both pages loaded"

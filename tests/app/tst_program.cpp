@@ -14,8 +14,6 @@ const std::vector<Row> table = {
     {"life cycle", "the main window alone ends it", "close Form1", "quit=1; Form1=not loaded; Form2=none"},
     {"life cycle", "main, then results, both closed", "click Command2; close Form1; close Form2", "quit=1"},
     {"life cycle", "results, then main", "click Command2; close Form2; close Form1", "quit=1"},
-    // The panes draw in software: no Mesa driver and no LLVM in the process.
-    {"memory", "no OpenGL once both pages are in", "wait panes", "gl=none"},
     // A display name would be appended to every caption on X11.
     {"identity", "name, version and caption", "", "application=Al-Tavesh 1.00, Al-Tavesh; caption.Form1=Al Tavesh Zakat Calculator; caption.Form2=Zakat Results"},
     // Both windows in turn, with prompts, a failure, drop-down lists and Clear All.

@@ -12,18 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// What a rule gave: its text, or the failure's name.
-template <typename Rule> QString outcome(const Rule& rule) {
-    try {
-        return rule();
-    } catch (const Failure& failure) {
-        return QString::fromLatin1(
-            dynamic_cast<const ConversionFailure*>(&failure) ? "ConversionFailure"
-            : dynamic_cast<const OverflowFailure*>(&failure) ? "OverflowFailure"
-                                                             : "FloatingPointFailure");
-    }
-}
-
 // A number with 17 digits, exact for a double.
 QString exact(double value) {
     return QString::number(value, 'g', 17);
@@ -115,6 +103,39 @@ const std::array<const char*, 6> table[] = {
 };
 // clang-format on
 
+// What a rule, as a row names it, gives for the operands a and b: its text,
+// or the failure's name.
+QString apply(const QString& rule, const Separators& sep, const QString& a, const QString& b) try {
+    if (rule == u"write")
+        return NumberToText(a.toDouble(), sep);
+    if (rule == u"back") { // what is written reads back, as Calculate reads the labels
+        const QString written = NumberToText(TextToNumber(a, sep), sep);
+        const QString again = NumberToText(TextToNumber(written, sep), sep);
+        return again == written ? written : written + u" reads back as "_s + again;
+    }
+    if (rule == u"zakat")
+        return NumberToText(MultiplyValues({a, 2.5 / 100}, sep), sep);
+    if (rule == u"read")
+        return exact(TextToNumber(a, sep));
+    if (rule == u"whole")
+        return exact(TextToInt32(a, sep));
+    if (rule == u"a x 12 x rate")
+        return exact(MultiplyValues({a, std::int32_t(12), 2.5 / 100}, sep));
+    if (rule == u"a x b")
+        return exact(MultiplyValues({a, b}, sep));
+    if (rule == u"a + b")
+        return exact(AddInt32(TextToInt32(a, sep), TextToInt32(b, sep)));
+    if (rule == u"a / b")
+        return exact(CheckedDivide(a.toDouble(), b.toDouble()));
+    return u"no such rule: "_s + rule;
+} catch (const ConversionFailure&) {
+    return u"ConversionFailure"_s;
+} catch (const OverflowFailure&) {
+    return u"OverflowFailure"_s;
+} catch (const FloatingPointFailure&) {
+    return u"FloatingPointFailure"_s;
+}
+
 } // namespace
 
 class TestTextRules : public QObject {
@@ -129,43 +150,15 @@ private slots:
                                 << QString::fromUtf8(a) << QString::fromUtf8(b)
                                 << QString::fromUtf8(expected);
     }
-    void rules();
+    void rules() {
+        QFETCH(QString, rule);
+        QFETCH(QString, region);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, expected);
+        QCOMPARE(apply(rule, Separators::fromLocale(QLocale(region)), a, b), expected);
+    }
 };
-
-void TestTextRules::rules() {
-    QFETCH(QString, rule);
-    QFETCH(QString, region);
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(QString, expected);
-    const Separators sep = Separators::fromLocale(QLocale(region));
-    // Each rule as a row names it: what it gives for the operands a and b.
-    const auto apply = [&]() -> QString {
-        if (rule == u"write")
-            return NumberToText(a.toDouble(), sep);
-        if (rule == u"back") { // what is written reads back, as Calculate reads the labels
-            const QString written = NumberToText(TextToNumber(a, sep), sep);
-            const QString again = NumberToText(TextToNumber(written, sep), sep);
-            return again == written ? written : written + u" reads back as "_s + again;
-        }
-        if (rule == u"zakat")
-            return NumberToText(MultiplyValues({a, 2.5 / 100}, sep), sep);
-        if (rule == u"read")
-            return exact(TextToNumber(a, sep));
-        if (rule == u"whole")
-            return exact(TextToInt32(a, sep));
-        if (rule == u"a x 12 x rate")
-            return exact(MultiplyValues({a, std::int32_t(12), 2.5 / 100}, sep));
-        if (rule == u"a x b")
-            return exact(MultiplyValues({a, b}, sep));
-        if (rule == u"a + b")
-            return exact(AddInt32(TextToInt32(a, sep), TextToInt32(b, sep)));
-        if (rule == u"a / b")
-            return exact(CheckedDivide(a.toDouble(), b.toDouble()));
-        return u"no such rule: "_s + rule;
-    };
-    QCOMPARE(outcome(apply), expected);
-}
 
 QTEST_GUILESS_MAIN(TestTextRules)
 #include "tst_textrules.moc"

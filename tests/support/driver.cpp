@@ -54,7 +54,7 @@ const QStringList namedKeys{u"Tab"_s,    u"Shift+Tab"_s, u"Alt+C"_s,    u"Alt+A"
                             u"Return"_s, u"Enter"_s,     u"Num+Enter"_s};
 const QStringList plainExpectations{u"focus"_s,   u"active"_s,      u"list"_s,     u"buttons"_s,
                                     u"visited"_s, u"prompts"_s,     u"failures"_s, u"report"_s,
-                                    u"quit"_s,    u"application"_s, u"heard"_s,    u"gl"_s};
+                                    u"quit"_s,    u"application"_s, u"heard"_s};
 const QStringList verbs{u"click"_s, u"press"_s,    u"open"_s, u"drag"_s,
                         u"close"_s, u"activate"_s, u"moved"_s};
 const QStringList properties{u"caption"_s, u"rect"_s, u"items"_s,   u"title"_s,
@@ -97,20 +97,6 @@ public:
         if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly) || !file.seek(m_heardFrom))
             return {};
         return QString::fromUtf8(file.readAll()).trimmed().replace(u'\n', u" | "_s);
-    }
-
-    // Mesa's drivers and LLVM as the process has them mapped, or "none".
-    static QString openGl() {
-        QFile maps(u"/proc/self/maps"_s);
-        QStringList found;
-        for (const auto& m :
-             QRegularExpression(u"[^/\\n]*(_dri\\.so|libgallium|libLLVM)[^/\\n]*$"_s,
-                                QRegularExpression::MultilineOption)
-                 .globalMatch(maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll())
-                                                             : QString()))
-            found.append(m.captured());
-        found.removeDuplicates();
-        return found.isEmpty() ? u"none"_s : found.join(u',');
     }
 
     // A reference, checked against the windows' descriptions; a window only
@@ -425,7 +411,6 @@ public:
             {u"report"_s, m_failures.value(m_failures.size() - 1)},
             {u"quit"_s, QString::number(m_quits)},
             {u"heard"_s, heard()},
-            {u"gl"_s, openGl()},
             {u"application"_s, // as the desktop shows it
              u"%1 %2, %3"_s.arg(App::applicationName(), App::applicationVersion(),
                                 App::applicationDisplayName())}};

@@ -121,27 +121,6 @@ public:
             m_x, xcb_intern_atom(m_x, false, std::uint16_t(name.size()), name.data()), nullptr);
         m_mark = atom ? atom->atom : XCB_NONE;
         std::free(atom);
-        // The keyboard has the digits and separators of the Arabic and Persian
-        // regions on keys of their own, as those regions' layouts have them.
-        const xcb_setup_t* setup = xcb_get_setup(m_x);
-        const int first = setup->min_keycode, count = setup->max_keycode - first + 1;
-        auto* map = xcb_get_keyboard_mapping_reply(
-            m_x, xcb_get_keyboard_mapping(m_x, xcb_keycode_t(first), std::uint8_t(count)), nullptr);
-        const int per = map->keysyms_per_keycode;
-        const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(map);
-        const QString regional = u"٠١٢٣٤٥٦٧٨٩٫٬۰۱۲۳۴۵۶۷۸۹"_s;
-        const bool there = std::find(syms, syms + count * per, 0x01000660) != syms + count * per;
-        for (int code = 0, i = there ? int(regional.size()) : 0;
-             code < count && i < regional.size(); ++code) {
-            if (std::any_of(syms + code * per, syms + (code + 1) * per, [](auto s) { return s; }))
-                continue; // a key in use
-            QList<xcb_keysym_t> key(per, 0);
-            key[0] = key[1] = 0x01000000 | regional[i++].unicode();
-            xcb_change_keyboard_mapping(m_x, 1, xcb_keycode_t(first + code), std::uint8_t(per),
-                                        key.constData());
-        }
-        std::free(map);
-        (void)allIn();
     }
     ~XHand() override { qApp->removeNativeEventFilter(this); }
 
