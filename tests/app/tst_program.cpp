@@ -23,12 +23,9 @@ const std::vector<Row> table = {
     // these again with the language and the number format set apart).
     {"point region", "what the gold page writes is read", "wait panes; WebBrowser2#price=100; Text6=2840.91; Combo2=Gram; Text5=10; Tab", "WebBrowser2#result=2840.91; Label14=25.000008"},
     {"comma region", "what the gold page writes is read", "wait panes; WebBrowser2#price=100; Text6=2840,91; Combo2=Gram; Text5=10; Tab", "WebBrowser2#result=2840,91; Label14=25,000008"},
-    {"comma region", "a decimal comma", "Text2=1234,5; Tab", "Label11=30,8625; Text2=1234,5"},
-    {"comma region", "a dot groups thousands", "Text2=1.234,5; Tab", "Label11=30,8625"},
     {"comma region", "gold and the total in rupees", "Text6=1234,5; Combo2=Ounce; Text5=2,5; Tab; Text1=1.234,5; Tab; click Command2; Form2.Combo1=Rs. Pakistan; click Form2.Command1", "Label14=77,15625; Label10=30,8625; Form2.Label4=6213,2076; Form2.Label2=2,5  Ounce"},
     // Typed as the region's keyboards give them: the full stop, or the
     // region's digits and separator; written with Latin digits and a full stop.
-    {"arabic region", "the keyboard's full stop", "Text1=1234.5; Tab", "Label10=30.8625; Text1=1234.5"},
     {"arabic region", "Arabic digits, the total in rupees", "Text2=١٢٣٤٫٥; Tab; Text6=١٠٠٠; Combo2=Ounce; Text5=١٠; Tab; click Command2; Form2.Combo1=Rs. Pakistan; click Form2.Command1", "Label11=30.8625; Label14=250; Form2.Label4=16165.8457; Form2.Label2=١٠  Ounce"},
     {"arabic region", "what the gold page writes is read", "wait panes; WebBrowser2#price=١٠٠; Text6=2840.91; Combo2=Gram; Text5=١٠; Tab", "WebBrowser2#result=2840.91; Label14=25.000008"},
     {"persian region", "Persian digits and separator", "Text1=۱۰۰۰; Tab; Text2=۱۲٫۵; Tab", "Label10=25; Label11=0.3125"},

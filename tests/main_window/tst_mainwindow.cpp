@@ -10,7 +10,6 @@ const std::vector<Row> table = {
     {"startUp", "panes side by side, gold on the left; rows, columns, the rightmost and lowest controls", "", "rect.WebBrowser2=176,80,177,129; rect.WebBrowser1=360,80,177,129; rect.Label18=144,360,177,17; rect.Text1=352,288,73,21; rect.Text8=352,456,73,21; rect.Combo3=432,432,57,21; rect.Label15=496,432,89,17; rect.Label16=480,256,105,17; rect.Command2=352,488,65,25; rect.Command1=264,488,73,25"},
     {"startUp", "hint, headings, captions and unit lists as written", "", "items.Combo2=Tolaas,Ounce,Gram; items.Combo3=Tolaas,Ounce,Gram; Label9=Insert Amount only; Label19=Assests; Label1=Cash & minimum Balance in the Bank ; Label16=% of Zakat ; Label6=Total weight of silver in jewlery; Label4=Total weight of gold in Jewelry; Command1=&Clear All; Command2=C&alculate"},
     {"startUp", "pages beside the program", "wait panes", "title.WebBrowser1=Silver price; title.WebBrowser2=Gold price"},
-    {"startUp", "typing at once replaces the first 0", "type 1000; Tab", "Text1=1000; Label10=25"},
     {"cashRows", "1000 gives 25", "Text1=1000; Tab", "Label10=25; Text1=1000; focus=Text2"},
     {"cashRows", "123.45 gives 3.08625, left backwards", "Text2=123.45; Shift+Tab", "Label11=3.08625; focus=Text1"},
     {"cashRows", "0.1 gives 0.0025, left by a click", "Text3=0.1; click Text1", "Label12=0.0025; focus=Text1"},
@@ -47,6 +46,5 @@ const std::vector<Row> table = {
     {"tabOrder", "Shift+Tab back", "wait panes; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab; Shift+Tab", "visited=WebBrowser2,WebBrowser2,WebBrowser2,WebBrowser2,WebBrowser1,WebBrowser1,WebBrowser1,WebBrowser1,Text8,Combo3,Combo2,Command2,Command1,Text7,Text6,Text5,Text4,Text3,Text2,Text1; prompts=silver,silver,gold,silver,gold,gold"},
     {"tabOrder", "the first Tab into a page reaches its first field", "wait panes; click Combo3; Tab; Tab", "focus=WebBrowser1; field.WebBrowser1=price; prompts=silver,silver"},
     {"tabOrder", "Shift+Tab into a page reaches its last field", "wait panes; Shift+Tab", "focus=WebBrowser2; field.WebBrowser2=unit"},
-    {"tabOrder", "Tab out of a page goes on in the window's order", "wait panes; Shift+Tab; Tab", "visited=WebBrowser2,Text1; focus=Text1"},
 };
 // clang-format on

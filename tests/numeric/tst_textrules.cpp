@@ -24,17 +24,13 @@ QString exact(double value) {
 // (tst_program's regional groups) is not repeated here.
 const std::array<const char*, 6> table[] = {
     // TextToNumber a: the number (17 digits), or the failure.
-    {"a whole number", "read", "en", "1000", "", "1000"},
-    {"blanks around are skipped", "read", "en", " 12.5 ", "", "12.5"},
     {"fraction without integer part", "read", "en", ".5", "", "0.5"},
     {"separator without fraction", "read", "en", "5.", "", "5"},
     {"exponent with sign, lower case", "read", "en", "25e-1", "", "2.5"},
-    {"group separators between digits", "read", "en", "1,234,567.25", "", "1234567.25"},
     {"underflow is zero, not a failure", "read", "en", "1E-400", "", "0"},
     {"largest double", "read", "en", "1.7976931348623157E308", "", "1.7976931348623157e+308"},
     {"comma region: dot between digits groups", "read", "de", "1.5", "", "15"},
     {"narrow no-break space groups", "read", "fr", "1\u202F234,5", "", "1234.5"},
-    {"empty", "read", "en", "", "", "ConversionFailure"},
     {"blank inside", "read", "en", "1 000", "", "ConversionFailure"},
     {"two decimal separators", "read", "en", "1.2.3", "", "ConversionFailure"},
     {"separator alone", "read", "en", ".", "", "ConversionFailure"},
@@ -42,9 +38,7 @@ const std::array<const char*, 6> table[] = {
     {"group separator at an end", "read", "en", "100,", "", "ConversionFailure"},
     {"doubled group separator", "read", "en", "1,,000", "", "ConversionFailure"},
     {"group separator in the fraction", "read", "en", "1.000,5", "", "ConversionFailure"},
-    {"non-Latin digits", "read", "en", "\u0661\u0662", "", "ConversionFailure"},
     {"comma region: dot decimal", "read", "de", ".5", "", "ConversionFailure"},
-    {"beyond the largest double", "read", "en", "1E400", "", "OverflowFailure"},
     // Regions with digits of their own: Latin digits or the region's, never
     // both in one number; where the Arabic decimal separator is the region's,
     // the full stop too.
@@ -59,10 +53,7 @@ const std::array<const char*, 6> table[] = {
     // The zakat of an amount as the program writes it: the rate, then NumberToText.
     {"ar_SA: a full stop, Latin digits", "zakat", "ar_SA", "123", "", "3.075"},
     {"bn_BD: Bengali digits, full stop", "zakat", "bn_BD", "১২.৫", "", "0.3125"},
-    {"en_US unchanged", "zakat", "en_US", "1,234.5", "", "30.8625"},
-    {"fr_FR unchanged", "zakat", "fr_FR", "1 234,5", "", "30,8625"},
     {"ar_MA: Latin digits, comma", "zakat", "ar_MA", "1234,5", "", "30,8625"},
-    {"ur_PK: Latin digits, full stop", "zakat", "ur_PK", "1234.5", "", "30.8625"},
     // NumberToText a.
     {"15 digits, rounded up", "write", "en", "0.66666666666666663", "", "0.666666666666667"},
     {"binary noise hidden", "write", "en", "0.30000000000000004", "", "0.3"},
@@ -70,12 +61,8 @@ const std::array<const char*, 6> table[] = {
     {"rounding carries into the exponent", "write", "en", "999999999999999.6", "", "1E+15"},
     {"smallest plain exponent", "write", "en", "0.0001", "", "0.0001"},
     {"below it is scientific", "write", "en", "0.00001", "", "1E-05"},
-    {"negative zero", "write", "en", "-0", "", "0"},
-    {"no group separators", "write", "en", "-1234567", "", "-1234567"},
-    {"largest double rounds down, to read back", "write", "en", "1.7976931348623157E308", "", "1.79769313486231E+308"},
     {"comma decimal", "write", "de", "1234.5", "", "1234,5"},
     // What NumberToText writes, TextToNumber reads back to the same text.
-    {"back: a tenth", "back", "en", "0.1", "", "0.1"},
     {"back: below the plain exponent", "back", "en", "-0.000012345678901234567", "", "-1.23456789012346E-05"},
     {"back: beyond 15 digits", "back", "en", "123456789012345678", "", "1.23456789012346E+17"},
     {"back: the smallest double", "back", "en", "4.9E-324", "", "4.94065645841247E-324"},
@@ -84,21 +71,15 @@ const std::array<const char*, 6> table[] = {
     {"back: narrow no-break space region", "back", "fr", "-1\u202F234,5", "", "-1234,5"},
     {"back: Arabic digits", "back", "ar_EG", "١٢٣٤٫٥", "", "1234.5"},
     // TextToInt32 a.
-    {"half rounds to even below", "whole", "en", "12.5", "", "12"},
-    {"half rounds to even above", "whole", "en", "13.5", "", "14"},
     {"negative half rounds to even", "whole", "en", "-2.5", "", "-2"},
     {"smallest after rounding", "whole", "en", "-2147483648.5", "", "-2147483648"},
     {"half above the largest", "whole", "en", "2147483647.5", "", "OverflowFailure"},
     {"below the smallest", "whole", "en", "-2147483649", "", "OverflowFailure"},
     // Two operands.
-    {"product: text, whole number 12, the rate", "a x 12 x rate", "en", "120", "", "36"},
     {"product: rounded after each step", "a x b", "en", "0.1", "3", "0.30000000000000004"},
     {"product: a text that is no number", "a x b", "en", "10", "abc", "ConversionFailure"},
     {"product: a text beyond a double", "a x b", "en", "1E400", "abc", "OverflowFailure"},
-    {"product beyond a double", "a x b", "en", "1E200", "1E200", "OverflowFailure"},
-    {"sum: largest plus one", "a + b", "en", "2147483647", "1", "OverflowFailure"},
     {"sum: smallest minus one", "a + b", "en", "-2147483648", "-1", "OverflowFailure"},
-    {"checked divide: the rate", "a / b", "en", "2.5", "100", "0.025000000000000001"},
     {"checked divide by zero", "a / b", "en", "1", "0", "FloatingPointFailure"},
 };
 // clang-format on
@@ -119,8 +100,6 @@ QString apply(const QString& rule, const Separators& sep, const QString& a, cons
         return exact(TextToNumber(a, sep));
     if (rule == u"whole")
         return exact(TextToInt32(a, sep));
-    if (rule == u"a x 12 x rate")
-        return exact(MultiplyValues({a, std::int32_t(12), 2.5 / 100}, sep));
     if (rule == u"a x b")
         return exact(MultiplyValues({a, b}, sep));
     if (rule == u"a + b")

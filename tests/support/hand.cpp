@@ -58,9 +58,7 @@ public:
         const QPointer<QWidget> window(beneath);
         (void)waitFor(
             [&] {
-                auto* active = QApplication::activeWindow();
-                const bool back =
-                    (active && !qobject_cast<QMessageBox*>(active)) || boxUp() || !window;
+                const bool back = windowActive() || boxUp() || !window;
                 if (!back)
                     activate(*window, true);
                 return back;
@@ -116,11 +114,6 @@ public:
     explicit XHand(xcb_connection_t* connection)
         : m_x(connection) {
         qApp->installNativeEventFilter(this);
-        const QByteArray name("_ALTAVESH_DRIVER_MARK");
-        auto* atom = xcb_intern_atom_reply(
-            m_x, xcb_intern_atom(m_x, false, std::uint16_t(name.size()), name.data()), nullptr);
-        m_mark = atom ? atom->atom : XCB_NONE;
-        std::free(atom);
     }
     ~XHand() override { qApp->removeNativeEventFilter(this); }
 
@@ -128,7 +121,7 @@ public:
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         const auto* e = static_cast<xcb_property_notify_event_t*>(message);
         m_marksSeen += type == "xcb_generic_event_t" &&
-                       (e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && e->atom == m_mark;
+                       (e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && e->atom == mark;
         return false;
     }
 
@@ -161,16 +154,11 @@ public:
             (void)waitFor([] { return !buttonDown() || boxUp(); });
     }
     bool key(QKeyCombination k) override {
-        const QHash<int, QString> names{
-            {Qt::Key_Tab, u"Tab"_s},       {Qt::Key_Backtab, u"shift+Tab"_s},
-            {Qt::Key_Return, u"Return"_s}, {Qt::Key_Enter, u"KP_Enter"_s},
-            {Qt::Key_Delete, u"Delete"_s}, {Qt::Key_Down, u"Down"_s},
-            {Qt::Key_Up, u"Up"_s}};
-        QString name = names.contains(k.key()) ? names.value(k.key()) : QChar(k.key()).toLower();
-        for (const auto& [modifier, prefix] :
-             {std::pair{Qt::ControlModifier, "ctrl+"}, std::pair{Qt::AltModifier, "alt+"}})
-            if (k.keyboardModifiers() & modifier)
-                name.prepend(QLatin1String(prefix));
+        // As xdotool names it: "Alt+c", "Ctrl+a", "Shift+Tab", "KP_Enter", "Delete".
+        QString name = QKeySequence(k).toString().replace(u"Backtab"_s, u"Tab"_s);
+        name.replace(u"Num+"_s, QString()).replace(u"Enter"_s, u"KP_Enter"_s);
+        name.replace(u"Del"_s, u"Delete"_s);
+        name.back() = name.back().toLower();
         return xdotool({u"key"_s, name});
     }
     bool type(const QString& text) override { return xdotool({u"type"_s, u"--"_s, text}); }
@@ -209,7 +197,7 @@ private:
     // Everything the X server sent the program until now has been processed:
     // a mark left on the root window comes back behind it.
     bool allIn() {
-        xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, root(), m_mark, XCB_ATOM_INTEGER, 32, 1,
+        xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, root(), mark, XCB_ATOM_INTEGER, 32, 1,
                             &++m_marksLeft);
         xcb_flush(m_x);
         return waitFor([this] { return m_marksSeen >= m_marksLeft; }, 5000);
@@ -234,7 +222,8 @@ private:
     }
 
     xcb_connection_t* const m_x;
-    xcb_atom_t m_mark;
+    // The mark: a property of the root window that no program of today uses.
+    static constexpr xcb_atom_t mark = XCB_ATOM_CUT_BUFFER7;
     bool m_down = false; // the X server's button is down
     std::uint32_t m_marksLeft = 0, m_marksSeen = 0;
 };

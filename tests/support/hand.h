@@ -34,6 +34,11 @@ inline bool boxUp() {
     return QApplication::activeModalWidget();
 }
 
+// A window of the program, not a box, has the keyboard.
+inline bool windowActive() {
+    return QApplication::activeWindow() && !QApplication::activeWindow()->inherits("QMessageBox");
+}
+
 // What a person's hand does to the program: the mouse's first button, the
 // keyboard, and a window brought forward as the window manager does on the
 // user's wish. One kind of hand per kind of platform; nothing outside the
