@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hand.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 #include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <xcb/xtest.h>
 
@@ -109,26 +109,15 @@ private:
 // window that has the X focus, as the keyboard's layout types them
 // (xdotool); and the program's requests to the window manager carry the time
 // of the user's last key or click. A click on a box's OK stays at Qt's level.
-class XHand final : public QtHand, public QAbstractNativeEventFilter {
+class XHand final : public QtHand {
 public:
     explicit XHand(xcb_connection_t* connection)
-        : m_x(connection) {
-        qApp->installNativeEventFilter(this);
-    }
-    ~XHand() override { qApp->removeNativeEventFilter(this); }
-
-    // The marks the hand leaves behind its input.
-    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
-        const auto* e = static_cast<xcb_property_notify_event_t*>(message);
-        m_marksSeen += type == "xcb_generic_event_t" &&
-                       (e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && e->atom == mark;
-        return false;
-    }
+        : m_x(connection) {}
 
     bool press(QWidget& top, QPoint local) override {
         // What the server told the program so far (a list's grab let go of,
         // and the focus that comes back with it) is in before the hand moves.
-        (void)allIn();
+        allIn();
         if (qobject_cast<QMessageBox*>(&top))
             return QtHand::press(top, local);
         fake(XCB_MOTION_NOTIFY, top.mapToGlobal(local));
@@ -174,8 +163,13 @@ public:
 
 protected:
     bool hasKeyboard(const QWidget& window) override {
-        return window.isActiveWindow() && window.windowHandle() &&
-               window.windowHandle()->winId() == xFocus();
+        return window.isActiveWindow() && window.windowHandle() == QGuiApplication::focusWindow() &&
+               hasKeyboard();
+    }
+    // Qt's focus window has the X focus.
+    bool hasKeyboard() {
+        QWindow* window = QGuiApplication::focusWindow();
+        return window && window->winId() == xFocus();
     }
 
 private:
@@ -191,41 +185,32 @@ private:
     void fake(std::uint8_t type, QPoint global = {}) {
         xcb_test_fake_input(m_x, type, type == XCB_MOTION_NOTIFY ? 0 : 1, XCB_CURRENT_TIME, root(),
                             std::int16_t(global.x()), std::int16_t(global.y()), 0);
-        (void)allIn();
+        allIn();
     }
 
     // Everything the X server sent the program until now has been processed:
-    // a mark left on the root window comes back behind it.
-    bool allIn() {
-        xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, root(), mark, XCB_ATOM_INTEGER, 32, 1,
-                            &++m_marksLeft);
-        xcb_flush(m_x);
-        return waitFor([this] { return m_marksSeen >= m_marksLeft; }, 5000);
+    // Qt's own round trip for a server time (a property changed, and its
+    // notice waited for) comes back behind it.
+    static void allIn() {
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("gettimestamp");
+        QCoreApplication::processEvents();
     }
 
     // Keys as a keyboard types them, to the window with the X focus.
     bool xdotool(const QStringList& arguments) {
         // A person types once the window shows it has the keyboard: the
         // window manager gives it the X focus some moments after a box.
-        (void)waitFor(
-            [this] {
-                const QWindowList windows = QGuiApplication::allWindows();
-                return std::any_of(windows.begin(), windows.end(), [&](QWindow* w) {
-                    return w->handle() && w->winId() == xFocus();
-                });
-            },
-            5000);
+        (void)waitFor([this] { return hasKeyboard(); }, 5000);
         // It reads its text in the C library's locale, which may be missing.
-        return QProcess::execute(u"env"_s,
-                                 QStringList{u"LC_ALL=C.UTF-8"_s, u"xdotool"_s} + arguments) == 0 &&
-               allIn();
+        const bool typed =
+            QProcess::execute(u"env"_s,
+                              QStringList{u"LC_ALL=C.UTF-8"_s, u"xdotool"_s} + arguments) == 0;
+        allIn();
+        return typed;
     }
 
     xcb_connection_t* const m_x;
-    // The mark: a property of the root window that no program of today uses.
-    static constexpr xcb_atom_t mark = XCB_ATOM_CUT_BUFFER7;
     bool m_down = false; // the X server's button is down
-    std::uint32_t m_marksLeft = 0, m_marksSeen = 0;
 };
 
 } // namespace
