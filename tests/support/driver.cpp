@@ -55,8 +55,7 @@ const QStringList properties{u"caption"_s, u"rect"_s, u"items"_s,   u"title"_s,
 // Works the program as a user does; the steps and expectations are in driver.h.
 class Driver final : public QObject, public windowing::MessageBox, public windowing::FailureReport {
 public:
-    Driver()
-        : m_hand(Hand::forThisPlatform()) {
+    Driver() {
         m_other.setObjectName(u"other"_s);
         m_other.setGeometry(1000, 760, 200, 150); // away from the program's windows and boxes
     }
@@ -141,17 +140,14 @@ public:
         if (verb == u"activate")
             return bringForward(w);
         if (verb == u"press")
-            return seen(press(w));
+            return press(w);
         if (verb == u"open") // a click on a unit box's arrow
-            return seen(click(w, QPoint(w.width() - 6, w.height() / 2)));
+            return click(w, QPoint(w.width() - 6, w.height() / 2));
         if (verb == u"drag")
-            return seen(click(w, {}, &widget(*to)));
+            return click(w, {}, widget(*to).mapToGlobal(widget(*to).rect().center()));
         return enter(*r, words[0], typed ? std::optional(s.section(u'=', 1)) : std::nullopt);
     }
 
-    static QString seen(bool pressed) {
-        return pressed ? QString() : u"the program never saw the press"_s;
-    }
     QString bringForward(QWidget& w) {
         return m_hand->bringForward(w, true) ? QString() : u"not active"_s;
     }
@@ -221,8 +217,8 @@ public:
         for (int n = 0; n == 0 || (typed && !reached()); ++n) {
             if (n == 3 || (n > 0 && !m_hand->bringForward(form(r).window(), true)))
                 return u"the click did not give it the focus"_s;
-            if (!click(clicked, at))
-                return seen(false);
+            if (const QString failed = click(clicked, at); !failed.isEmpty())
+                return failed;
             settle(); // what leaving the last control started, before the next key
         }
         if (!typed)
@@ -232,7 +228,7 @@ public:
             combo ? combo->findText(*typed, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
         if (item >= 0) { // from the drop-down list, opened by its arrow
             QAbstractItemView* list = combo->view();
-            if (!click(*combo, QPoint(combo->width() - 6, combo->height() / 2)) ||
+            if (!click(*combo, QPoint(combo->width() - 6, combo->height() / 2)).isEmpty() ||
                 !waitFor([&] { return list->isVisible(); }))
                 return u"the list did not open"_s;
             (void)click(*list->viewport(),
@@ -250,16 +246,16 @@ public:
         return actual(what) == *typed ? QString() : u"shows "_s + actual(what);
     }
 
-    bool click(QWidget& on, std::optional<QPoint> at = {}, QWidget* releaseOn = nullptr) {
-        if (!press(on, at))
-            return false;
-        m_hand->release(releaseOn
-                            ? std::optional(releaseOn->mapToGlobal(releaseOn->rect().center()))
-                            : std::nullopt);
-        return true;
+    // Pressed at `at` in `on` (its centre), released there or at `releaseAt`
+    // on the screen; what went wrong, or nothing.
+    QString click(QWidget& on, std::optional<QPoint> at = {},
+                  std::optional<QPoint> releaseAt = {}) {
+        if (const QString failed = press(on, at); !failed.isEmpty())
+            return failed;
+        return m_hand->release(releaseAt), QString();
     }
 
-    bool press(QWidget& on, std::optional<QPoint> at = {}) {
+    QString press(QWidget& on, std::optional<QPoint> at = {}) {
         App::processEvents();
         QWidget& top = *on.window();
         // Where the results window covers the main one, a person who works in
@@ -269,7 +265,7 @@ public:
                 m_hand->uncover(*results, *main);
         const bool activates = !qobject_cast<QMessageBox*>(&top) && !top.isActiveWindow();
         if (!m_hand->press(top, on.mapTo(&top, at.value_or(on.rect().center()))))
-            return false;
+            return u"the program never saw the press"_s;
         // Into a window not yet active, the hand stays down a person's moment:
         // a window manager does its part of such a click in its own time, made
         // for hands. Within the active window the release follows once the
@@ -278,7 +274,7 @@ public:
             (void)waitFor([] { return false; }, 120); // ms
         App::sendPostedEvents();
         App::processEvents();
-        return true;
+        return {};
     }
 
     bool settle() {
@@ -312,12 +308,15 @@ public:
             // A page handles its keys in the browser engine: wait until the focus
             // has moved to another control, or to another field (a page first
             // lets go of the field it leaves), and a page entered has the keys.
+            // What it reached is recorded as seen then: the control it leaves
+            // may bring a box meanwhile.
+            QString now;
             (void)waitFor([&] {
-                const QString now = controlName(App::focusWidget()), in = field(now);
+                const QString in = field(now = controlName(App::focusWidget()));
                 return !now.isEmpty() && (now != before || (!in.isEmpty() && in != fieldBefore)) &&
                        (!now.startsWith(u"WebBrowser") || !in.isEmpty());
             });
-            m_visited.append(controlName(App::focusWidget()));
+            m_visited.append(now);
         }
         return {};
     }
@@ -459,7 +458,7 @@ public:
 private:
     app::ModalMessageBox m_messageBox;
     app::ModalFailureReport m_failureReport;
-    std::unique_ptr<Hand> m_hand;
+    std::unique_ptr<Hand> m_hand = Hand::forThisPlatform();
     QPointer<QWidget> m_beneathBox; // active when the last box came
     QWidget m_other;                // stands in for another program's window
     std::unique_ptr<app::Program> m_program =
@@ -492,12 +491,11 @@ private slots:
                                                                   : "";
         for (const auto& [group, name, steps, expected] : table) {
             const QByteArray g(group);
-            const bool regional = g.contains(" region") && !g.startsWith("point region");
-            const auto list = [](const char* text) {
-                return QString::fromUtf8(text).split(u"; "_s, Qt::SkipEmptyParts);
-            };
-            if (region.isEmpty() ? !regional : g.startsWith(region))
-                QTest::newRow(g + ": " + name) << list(steps) << list(expected);
+            if (region.isEmpty() ? !g.contains(" region") || g.startsWith("point region")
+                                 : g.startsWith(region))
+                QTest::newRow(g + ": " + name)
+                    << QString::fromUtf8(steps).split(u"; "_s, Qt::SkipEmptyParts)
+                    << QString::fromUtf8(expected).split(u"; "_s, Qt::SkipEmptyParts);
         }
     }
     void rows() {
@@ -507,10 +505,9 @@ private slots:
         const QString unknown = driver.unknown(steps, expected);
         QVERIFY2(unknown.isEmpty(), qPrintable(unknown));
         if (qEnvironmentVariableIsEmpty("ALTAVESH_HEARD") &&
-            !expected.filter(QRegularExpression(u"^heard="_s)).isEmpty())
+            !expected.filter(u"heard="_s).isEmpty())
             QSKIP("No screen reader listens here: offscreen has no accessibility bus.");
-        if (!driver.placesWindows() &&
-            !expected.filter(QRegularExpression(u"^rect\\.Form.="_s)).isEmpty())
+        if (!driver.placesWindows() && !expected.filter(u"rect.Form"_s).isEmpty())
             QSKIP("On Wayland the compositor places the windows, not the program.");
         QVERIFY(driver.start());
         const QString failed = driver.play(steps, expected);

@@ -1,26 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hand.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QProcess>
-#include <QTest>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <qpa/qplatformnativeinterface.h>
 #include <qpa/qwindowsysteminterface.h>
 #include <xcb/xtest.h>
 
 using namespace Qt::StringLiterals;
+using App = QApplication;
 
 namespace {
-
-bool exposed(const QWidget& w) {
-    return w.windowHandle() && w.windowHandle()->isExposed();
-}
-
-bool buttonDown() {
-    return QGuiApplication::mouseButtons() & Qt::LeftButton;
-}
 
 // Input at Qt's platform level, to the program's windows directly. No
 // window manager runs, so the hand does its part: it activates the window
@@ -56,12 +46,10 @@ public:
     }
     void afterBox(QWidget* beneath) override {
         const QPointer<QWidget> window(beneath);
+        // Activated until it has the keyboard back (unless it went, or another box came).
         (void)waitFor(
             [&] {
-                const bool back = windowActive() || boxUp() || !window;
-                if (!back)
-                    activate(*window, true);
-                return back;
+                return windowActive() || boxUp() || !window || (activate(*window, true), false);
             },
             5000);
     }
@@ -86,7 +74,8 @@ public:
 
 protected:
     void activate(QWidget& w, bool) override {
-        if (waitFor([&] { return exposed(w); }) && !w.isActiveWindow())
+        if (waitFor([&] { return w.windowHandle() && w.windowHandle()->isExposed(); }) &&
+            !w.isActiveWindow())
             activatedByCompositor(w.windowHandle());
     }
 
@@ -111,9 +100,6 @@ private:
 // of the user's last key or click. A click on a box's OK stays at Qt's level.
 class XHand final : public QtHand {
 public:
-    explicit XHand(xcb_connection_t* connection)
-        : m_x(connection) {}
-
     bool press(QWidget& top, QPoint local) override {
         // What the server told the program so far (a list's grab let go of,
         // and the focus that comes back with it) is in before the hand moves.
@@ -126,7 +112,7 @@ public:
         // again, a second later.
         for (int n = 0; !m_down && n < 3; ++n) {
             fake(XCB_BUTTON_PRESS);
-            if (!(m_down = waitFor([] { return buttonDown() || boxUp(); }, 1000)))
+            if (!(m_down = waitFor([] { return App::mouseButtons() || boxUp(); }, 1000)))
                 fake(XCB_BUTTON_RELEASE);
         }
         return m_down;
@@ -140,7 +126,7 @@ public:
         // Unless it went up outside the program, or a box blocks the window:
         // the program then never sees it.
         if (!global || QApplication::widgetAt(*global))
-            (void)waitFor([] { return !buttonDown() || boxUp(); });
+            (void)waitFor([] { return !App::mouseButtons() || boxUp(); });
     }
     bool key(QKeyCombination k) override {
         // As xdotool names it: "Alt+c", "Ctrl+a", "Shift+Tab", "KP_Enter", "Delete".
@@ -163,18 +149,11 @@ public:
 
 protected:
     bool hasKeyboard(const QWidget& window) override {
-        return window.isActiveWindow() && window.windowHandle() == QGuiApplication::focusWindow() &&
-               hasKeyboard();
-    }
-    // Qt's focus window has the X focus.
-    bool hasKeyboard() {
-        QWindow* window = QGuiApplication::focusWindow();
-        return window && window->winId() == xFocus();
+        return window.isActiveWindow() && window.windowHandle() &&
+               window.windowHandle()->winId() == xFocus();
     }
 
 private:
-    xcb_window_t root() { return xcb_setup_roots_iterator(xcb_get_setup(m_x)).data->root; }
-
     xcb_window_t xFocus() {
         auto* focus = xcb_get_input_focus_reply(m_x, xcb_get_input_focus(m_x), nullptr);
         const xcb_window_t window = focus ? focus->focus : XCB_NONE;
@@ -183,8 +162,9 @@ private:
     }
 
     void fake(std::uint8_t type, QPoint global = {}) {
-        xcb_test_fake_input(m_x, type, type == XCB_MOTION_NOTIFY ? 0 : 1, XCB_CURRENT_TIME, root(),
-                            std::int16_t(global.x()), std::int16_t(global.y()), 0);
+        // Over the screen the pointer is on (the root window "none").
+        xcb_test_fake_input(m_x, type, type == XCB_MOTION_NOTIFY ? 0 : 1, XCB_CURRENT_TIME,
+                            XCB_NONE, std::int16_t(global.x()), std::int16_t(global.y()), 0);
         allIn();
     }
 
@@ -193,14 +173,15 @@ private:
     // notice waited for) comes back behind it.
     static void allIn() {
         QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("gettimestamp");
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1000); // until none is left
     }
 
     // Keys as a keyboard types them, to the window with the X focus.
     bool xdotool(const QStringList& arguments) {
         // A person types once the window shows it has the keyboard: the
         // window manager gives it the X focus some moments after a box.
-        (void)waitFor([this] { return hasKeyboard(); }, 5000);
+        (void)waitFor([this] { return App::activeWindow() && hasKeyboard(*App::activeWindow()); },
+                      5000);
         // It reads its text in the C library's locale, which may be missing.
         const bool typed =
             QProcess::execute(u"env"_s,
@@ -209,7 +190,8 @@ private:
         return typed;
     }
 
-    xcb_connection_t* const m_x;
+    xcb_connection_t* const m_x =
+        qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
     bool m_down = false; // the X server's button is down
 };
 
@@ -217,8 +199,7 @@ private:
 
 std::unique_ptr<Hand> Hand::forThisPlatform() {
     if (QGuiApplication::platformName() == u"xcb")
-        return std::make_unique<XHand>(
-            qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection());
+        return std::make_unique<XHand>();
     if (QGuiApplication::platformName() == u"wayland")
         return std::make_unique<WestonHand>();
     return std::make_unique<QtHand>(); // offscreen
@@ -230,7 +211,7 @@ bool Hand::bringForward(QWidget& w, bool asked) {
     // and does not activate it; the user then clicks into it. A box that a
     // press brought comes first.
     const auto done = [&] {
-        return (exposed(w) && hasKeyboard(w)) ||
+        return (w.windowHandle() && w.windowHandle()->isExposed() && hasKeyboard(w)) ||
                (boxUp() && QApplication::activeModalWidget() != &w);
     };
     if (!waitFor(done, 5000))

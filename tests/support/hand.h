@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QKeyCombination>
-#include <QPoint>
-#include <QTimer>
-#include <QWidget>
+#include <QtWidgets>
 
 #include <memory>
 #include <optional>
