@@ -12,7 +12,7 @@
 //
 // Steps:
 //   Text1=1000        click into the box, select what it holds, type over it
-//   Combo2=Gram       a list item is picked from the opened drop-down list,
+//   Combo2=Gram       a list item is clicked in the list its arrow opened,
 //                     any other text is typed
 //   WebBrowser2#price=100  click into a page's field and type over it
 //   Tab  Shift+Tab  Alt+C  Alt+A  Return  Enter  Num+Enter
@@ -64,11 +64,12 @@
 // modal box with a single OK, and answers it with a click on OK. After each
 // step, the handlers it started must have run.
 //
-// On X, every click but one on a box goes through the X server (XTest), so
-// that the window manager activates a window for the press as for a person,
-// and the program's requests to it carry the time of the user's last click;
-// the results window, where it covers the main one, is first moved aside, as
-// a person drags it. Elsewhere input goes in at Qt's platform level.
+// On X, every click but one on a box, and every key, goes through the X server
+// (XTest), so that the window manager activates a window for the press as for
+// a person, and the program's requests to it carry the time of the user's
+// last click or key; the results window, where it covers the main one, is
+// first moved aside, as a person drags it. Elsewhere input goes in at Qt's
+// platform level.
 
 // Tables of behaviour, each row a group, a name, steps and expectations. A
 // test program of a table defines `table` and links the driver, which plays
