@@ -54,9 +54,10 @@ void prepareWebViews() {
                               QStringLiteral("QRhiGles2: Failed to create")};
     setUnlessSet("QT_XCB_GL_INTEGRATION", "none",
                  noGl + QStringList{QStringLiteral("QXcbIntegration: Cannot create platform")});
-    setUnlessSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none",
-                 noGl + QStringList{QStringLiteral("Failed to load client buffer integration: \"none\""),
-                                    QStringLiteral("Available client buffer integrations:")});
+    setUnlessSet(
+        "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "none",
+        noGl + QStringList{QStringLiteral("Failed to load client buffer integration: \"none\""),
+                           QStringLiteral("Available client buffer integrations:")});
     // They then try Vulkan, whose software driver (lavapipe) brings LLVM
     // in: the Vulkan loader is told to load no driver.
     setUnlessSet("VK_LOADER_DRIVERS_DISABLE", "*",
