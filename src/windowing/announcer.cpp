@@ -61,10 +61,14 @@ void say(QWidget& from, const QString& message) {
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
+    // Each message a notification of its own: a screen reader that comes to
+    // one late would read a renamed one by its later name. The few last stay.
     QWidget* window = from.window();
-    auto* notification = static_cast<Notification*>(
-        window->findChild<QWidget*>(Notification::name(), Qt::FindDirectChildrenOnly));
-    (notification ? notification : new Notification(*window))->say(message);
+    const QList<QWidget*> said =
+        window->findChildren<QWidget*>(Notification::name(), Qt::FindDirectChildrenOnly);
+    if (said.size() >= 4)
+        delete said.front(); // the oldest
+    (new Notification(*window))->say(message);
 #endif
 }
 
