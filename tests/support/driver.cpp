@@ -73,7 +73,8 @@ public:
                     &windowing::ChartPane::loadFinished, this,
                     [this, i](bool ok) { m_loads[i] = m_loads[i].value_or(ok); });
         m_program->start();
-        QFile(qEnvironmentVariable("ALTAVESH_HEARD")).resize(0); // a start before is not this row's
+        if (const QString heard = qEnvironmentVariable("ALTAVESH_HEARD"); !heard.isEmpty())
+            QFile(heard).resize(0); // a start before is not this row's
         return m_hand->bringForward(m_program->form1().window(), false);
     }
 
@@ -81,7 +82,7 @@ public:
     // started, from the listener beside it.
     static QString heard() {
         QFile file(qEnvironmentVariable("ALTAVESH_HEARD"));
-        return file.open(QIODevice::ReadOnly)
+        return !file.fileName().isEmpty() && file.open(QIODevice::ReadOnly)
                    ? QString::fromUtf8(file.readAll()).trimmed().replace(u'\n', u" | "_s)
                    : QString();
     }
