@@ -14,8 +14,8 @@
 #include "main_window/cashzakat.h"
 #include "main_window/metalzakat.h"
 #include "results_window/resultswindow.h"
-#include "windowing/chartpane.h"
-#include "windowing/form.h"
+#include "windowing/web_panes/webpane.h"
+#include "windowing/windows/form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -65,7 +65,7 @@ private:
     bool m_done = false;
 };
 
-class SilentBox : public windowing::MessageBox {
+class SilentBox : public shell::MessageBox {
 public:
     void show(const QString&) override {}
 };
@@ -147,7 +147,6 @@ int main(int argc, char** argv) {
     app::prepareProcessEnvironment();
     QApplication application(argc, argv);
     MapReport mapped;
-    QApplication::setQuitOnLastWindowClosed(false);
     std::unique_ptr<StallReport> stall;
     if (mode == "app-stall")
         stall = std::make_unique<StallReport>();
@@ -157,8 +156,7 @@ int main(int argc, char** argv) {
     app::Program program(box, failures, [] {});
 
     {
-        app::applyIdentity();
-        program.start();
+        app::startProgram(program);
         if (mode == "handlers")
             return handlers(program);
         QWidget& window = program.form1().window();
@@ -173,8 +171,8 @@ int main(int argc, char** argv) {
         } else if (mode == "app-pages") {
             int loaded = 0;
             for (const char* pane : {"WebBrowser1", "WebBrowser2"}) {
-                auto& chart = program.form1().chartPane(QString::fromLatin1(pane));
-                QObject::connect(&chart, &windowing::ChartPane::loadFinished, &chart, [&loaded] {
+                auto& chart = program.form1().webPane(QString::fromLatin1(pane));
+                QObject::connect(&chart, &windowing::WebPane::loadFinished, &chart, [&loaded] {
                     if (++loaded == 2)
                         report("pages");
                 });

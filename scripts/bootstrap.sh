@@ -24,10 +24,10 @@ packages=(
 # Only the tests and benchmarks need these: Google Benchmark, package and desktop metadata checks, a client
 # for the browser engine's debugging port (python3-websocket), the desktops the GUI tests run on
 # (openbox and mutter on Xvfb, xprop to tell when they manage the screen, xmodmap to give the
-# keyboard the regional digits; weston with Qt's Wayland plugin), Qt's private GUI headers, XTest and
-# xdotool for the test driver, and what listens as a screen reader does (the
-# accessibility bus, its Python bindings, and Orca with Speech Dispatcher).
-[[ "$mode" == test ]] && packages+=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream curl python3
+# keyboard the regional digits; weston with Qt's Wayland plugin), Qt's platform headers, XTest and
+# xdotool for the test driver, what listens as a screen reader does (the accessibility bus, its
+# Python bindings, and Orca with Speech Dispatcher), and clang-format for the sources' layout.
+[[ "$mode" == test ]] && packages+=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream curl python3 clang-format
     python3-websocket openbox mutter x11-utils x11-xserver-utils weston qt6-wayland qt6-base-private-dev libxcb-xtest0-dev
     xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher)
 
@@ -44,13 +44,15 @@ if ((${#missing[@]})); then
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# CMake keeps options in its cache, so each mode sets both every time: `run`
+# CMake keeps options in its cache, so each mode sets them every time: `run`
 # must not configure the tests (their packages may be missing), and `test`
-# must not inherit a cache that `run` left without them.
+# must not inherit a cache that `run` left without them. The tests' builds
+# take a warning for an error, so that none lands unnoticed; a user's build
+# with a newer compiler still builds.
 extras=ON
 [[ "$mode" == run ]] && extras=OFF
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DALTAVESH_BUILD_TESTS=$extras -DALTAVESH_BUILD_BENCH=$extras >/dev/null
+    -DBUILD_TESTING=$extras -DALTAVESH_BUILD_BENCH=$extras -DCMAKE_COMPILE_WARNING_AS_ERROR=$extras >/dev/null
 cmake --build "$build"
 
 if [[ "$mode" == test ]]; then
@@ -60,7 +62,8 @@ if [[ "$mode" == test ]]; then
     # The same suite again, built with AddressSanitizer and UBSan.
     asan="${build}-asan"
     cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-        -DALTAVESH_SANITIZE=ON -DALTAVESH_BUILD_TESTS=ON -DALTAVESH_BUILD_BENCH=OFF >/dev/null
+        -DALTAVESH_SANITIZE=ON -DBUILD_TESTING=ON -DALTAVESH_BUILD_BENCH=OFF \
+        -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
     cmake --build "$asan"
     ctest --test-dir "$asan" --output-on-failure --no-tests=error
     exit

@@ -3,15 +3,18 @@
 
 namespace app {
 
-// Settings that must be in place before QApplication exists: Qt WebEngine's
-// sandbox (off only when running as root, where Chromium refuses to start
-// with it), one shared renderer process for both chart panes, and the
-// application's name.
+class Program;
+
+// Settings that must be in place before QApplication exists: those of the
+// web panes (windowing/web_panes/websettings.h), and the application's name.
 void prepareProcessEnvironment();
 
-// Version, organisation and icon as the platform keeps them. The display name
-// stays unset: on X11 it would be appended to every window caption.
-void applyIdentity();
+// What follows once QApplication exists: the identity as the platform keeps
+// it, the program's fonts, the rule that only the program decides when it
+// ends (a prompt or failure report left on its own is no last window), and
+// the main window loaded and shown. The tests start the program through it
+// too, with a message box and failure report of their own.
+void startProgram(Program& program);
 
 // Starts the calculator and runs it until its last window closes.
 int runApplication(int argc, char** argv);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windowing/failurereport.h"
+#include "windowing/dispatch/failurereport.h"
 
 namespace app {
 

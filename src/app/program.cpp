@@ -3,13 +3,13 @@
 
 #include "main_window/mainwindow.h"
 #include "results_window/resultswindow.h"
-#include "windowing/form.h"
+#include "windowing/windows/form.h"
 
 #include <QCoreApplication>
 
 namespace app {
 
-Program::Program(windowing::MessageBox& messageBox, windowing::FailureReport& failureReport,
+Program::Program(shell::MessageBox& messageBox, windowing::FailureReport& failureReport,
                  std::function<void()> quit, QObject* parent)
     : QObject(parent)
     , m_messageBox(messageBox)

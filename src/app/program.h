@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windowing/departures.h"
-#include "windowing/handlerqueue.h"
-#include "windowing/shell.h"
+#include "shell/shell.h"
+#include "windowing/dispatch/departures.h"
+#include "windowing/dispatch/handlerqueue.h"
 
 #include <QObject>
 
@@ -14,11 +14,11 @@ namespace app {
 
 // The running program: the two global window instances, the handler queue,
 // and the rule that the program ends when its last visible window closes.
-class Program : public QObject, public windowing::Shell {
+class Program : public QObject, public shell::Shell {
     Q_OBJECT
 
 public:
-    Program(windowing::MessageBox& messageBox, windowing::FailureReport& failureReport,
+    Program(shell::MessageBox& messageBox, windowing::FailureReport& failureReport,
             std::function<void()> quit = {}, QObject* parent = nullptr);
     ~Program() override;
 
@@ -27,7 +27,7 @@ public:
 
     windowing::Form& form1() override;
     windowing::Form& form2() override;
-    windowing::MessageBox& messageBox() override { return m_messageBox; }
+    shell::MessageBox& messageBox() override { return m_messageBox; }
     windowing::HandlerQueue& handlers() { return m_handlers; }
     windowing::Departures& departures() { return m_departures; }
 
@@ -36,7 +36,7 @@ public:
 private:
     void windowClosed();
 
-    windowing::MessageBox& m_messageBox;
+    shell::MessageBox& m_messageBox;
     windowing::HandlerQueue m_handlers;
     windowing::Departures m_departures{m_handlers};
     std::function<void()> m_quit;

@@ -5,9 +5,11 @@
 #include "main_window/metalzakat.h"
 #include "main_window/zakatlabel.h"
 #include "numeric/textrules.h"
-#include "windowing/announcer.h"
-#include "windowing/chartpane.h"
-#include "windowing/shell.h"
+#include "shell/fonts.h"
+#include "shell/pagenumbers.h"
+#include "shell/shell.h"
+#include "windowing/speech/announcer.h"
+#include "windowing/web_panes/webpane.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -36,10 +38,11 @@ windowing::FormDescription layout() {
         .clientWidth = 10215,
         .clientHeight = 7920,
         .clientTopLeft = QPoint(2550, 2100),
+        .font = shell::windowFont(),
         // In the order of the window's control list.
         // clang-format off
         .controls = {
-            {.kind = WebBrowser, .name = u"WebBrowser1"_s,
+            {.kind = WebBrowser, .name = u"WebBrowser1"_s, .pageScript = shell::pageNumbersScript(),
              .left = 5400, .top = 1200, .width = 2655, .height = 1935, .tabIndex = 32},
             {.kind = TextBox, .name = u"Text8"_s,
              .left = 5280, .top = 6840, .width = 1095, .height = 315, .tabIndex = 29},
@@ -65,7 +68,7 @@ windowing::FormDescription layout() {
              .left = 5280, .top = 4680, .width = 1095, .height = 315, .tabIndex = 8},
             {.kind = TextBox, .name = u"Text1"_s,
              .left = 5280, .top = 4320, .width = 1095, .height = 315, .tabIndex = 7},
-            {.kind = WebBrowser, .name = u"WebBrowser2"_s,
+            {.kind = WebBrowser, .name = u"WebBrowser2"_s, .pageScript = shell::pageNumbersScript(),
              .left = 2640, .top = 1200, .width = 2655, .height = 1935, .tabIndex = 33},
             {.kind = Label, .name = u"Label20"_s, .caption = u"Al"_s, .font = F1, .foreColor = green,
              .left = 2640, .top = 120, .width = 735, .height = 855, .tabIndex = 31},
@@ -190,8 +193,8 @@ void resetInputsAndZakat(windowing::Form& form) {
 
 void Form_Load(windowing::Form& form) {
     const QString folder = QCoreApplication::applicationDirPath();
-    form.chartPane("WebBrowser1").navigate(folder + QStringLiteral("/silver.html"));
-    form.chartPane("WebBrowser2").navigate(folder + QStringLiteral("/gold.html"));
+    form.webPane("WebBrowser1").navigate(folder + QStringLiteral("/silver.html"));
+    form.webPane("WebBrowser2").navigate(folder + QStringLiteral("/gold.html"));
     resetInputsAndZakat(form);
 }
 
@@ -203,7 +206,7 @@ void ClearAll(windowing::Form& form) {
 
 // Wiring.
 
-windowing::FormDefinition definition(windowing::Shell& shell) {
+windowing::FormDefinition definition(shell::Shell& shell) {
     const auto wire = [&shell](windowing::Form& form) {
         for (const CashRow& row : cashRows) {
             form.onLostFocus(row.amountBox, [&form, row] {

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windowing/form.h"
+#include "windowing/windows/form.h"
 
-namespace windowing {
+namespace shell {
 class Shell;
 }
 
 // The main calculator window: its description and its thirteen handlers.
 namespace main_window {
 
-windowing::FormDefinition definition(windowing::Shell& shell);
+windowing::FormDefinition definition(shell::Shell& shell);
 
 // Points the chart panes at the pages beside the executable and writes "0"
 // into every input box and zakat label.

@@ -4,7 +4,7 @@
 #include "main_window/zakatlabel.h"
 #include "main_window/zakatrate.h"
 #include "numeric/textrules.h"
-#include "windowing/messagebox.h"
+#include "shell/messagebox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,7 +32,7 @@ bool needsPrice(const QString& weight, const QString& price) {
 
 } // namespace
 
-void UpdateMetalZakat(const MetalRow& row, windowing::MessageBox& messageBox) {
+void UpdateMetalZakat(const MetalRow& row, shell::MessageBox& messageBox) {
     if (needsPrice(row.weight.text(), row.price.text())) {
         messageBox.show(row.pricePrompt);
         row.weight.setText(Int32ToText(0));

@@ -7,7 +7,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-namespace windowing {
+namespace shell {
 class MessageBox;
 }
 
@@ -27,6 +27,6 @@ struct MetalRow {
 // reset the row to "0". The weight is brought to ounces by its unit and
 // multiplied by the price per ounce and the rate; a unit that is none of
 // "Ounce", "Tolaas", "Gram" (exactly) leaves the zakat label as it is.
-void UpdateMetalZakat(const MetalRow& row, windowing::MessageBox& messageBox);
+void UpdateMetalZakat(const MetalRow& row, shell::MessageBox& messageBox);
 
 } // namespace main_window

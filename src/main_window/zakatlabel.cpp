@@ -2,7 +2,7 @@
 #include "main_window/zakatlabel.h"
 
 #include "numeric/textrules.h"
-#include "windowing/announcer.h"
+#include "windowing/speech/announcer.h"
 
 #include <QLabel>
 

@@ -2,8 +2,9 @@
 #include "results_window/resultswindow.h"
 
 #include "numeric/textrules.h"
-#include "windowing/announcer.h"
-#include "windowing/shell.h"
+#include "shell/fonts.h"
+#include "shell/shell.h"
+#include "windowing/speech/announcer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -31,6 +32,7 @@ windowing::FormDescription layout() {
         .caption = u"Zakat Results"_s,
         .clientWidth = 6390,
         .clientHeight = 3630,
+        .font = shell::windowFont(),
         // In the order of the window's control list.
         // clang-format off
         .controls = {
@@ -92,7 +94,7 @@ const Currency currencies[] = {
 const char* const zakatLabels[] = {"Label10", "Label11", "Label12",
                                    "Label13", "Label14", "Label15"};
 
-QString weightLine(windowing::Shell& shell, const char* weightBox, const char* unitBox) {
+QString weightLine(shell::Shell& shell, const char* weightBox, const char* unitBox) {
     const QString weight = shell.form1().textBox(weightBox).text();
     const QString unit = shell.form1().comboBox(unitBox).currentText();
     return weight + QStringLiteral("  ") + unit;
@@ -100,7 +102,7 @@ QString weightLine(windowing::Shell& shell, const char* weightBox, const char* u
 
 } // namespace
 
-void Calculate(windowing::Shell& shell) {
+void Calculate(shell::Shell& shell) {
     windowing::Form& results = shell.form2();
 
     std::array<std::int32_t, std::size(zakatLabels)> zakat{};
@@ -129,7 +131,7 @@ void Calculate(windowing::Shell& shell) {
 
 // Wiring.
 
-windowing::FormDefinition definition(windowing::Shell& shell) {
+windowing::FormDefinition definition(shell::Shell& shell) {
     return {.description = layout(), .wire = [&shell](windowing::Form& form) {
                 form.onClick("Command1", [&shell] { Calculate(shell); });
             }};

@@ -11,20 +11,16 @@
 #include "main_window/mainwindow.h"
 #include "numeric/separators.h"
 #include "results_window/resultswindow.h"
-#include "windowing/chartpane.h"
-#include "windowing/form.h"
+#include "windowing/web_panes/webpane.h"
+#include "windowing/windows/form.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <private/qguiapplication_p.h>
 
 using namespace Qt::StringLiterals;
 using App = QApplication;
 
 namespace {
-
-// Before QTEST_MAIN makes the QApplication, as the program's main does.
-const bool environmentPrepared = (app::prepareProcessEnvironment(), true);
 
 // The control that `widget` is or is in, "Form2." before one of the results
 // window; a drop-down list counts as its box.
@@ -53,26 +49,29 @@ const QStringList properties{u"caption"_s, u"rect"_s, u"items"_s,   u"title"_s,
                              u"field"_s,   u"held"_s, u"atPrompt"_s};
 
 // Works the program as a user does; the steps and expectations are in driver.h.
-class Driver final : public QObject, public windowing::MessageBox, public windowing::FailureReport {
+class Driver final : public QObject, public shell::MessageBox, public windowing::FailureReport {
 public:
     Driver() {
         m_other.setObjectName(u"other"_s);
         m_other.setGeometry(1000, 760, 200, 150); // away from the program's windows and boxes
+        qApp->installEventFilter(this);
     }
 
     bool placesWindows() const { return m_hand->placesWindows(); }
 
     bool start() {
         // A row before may have let the button go over another program: Qt,
-        // which never saw it, still holds it down, and this is a new program.
-        QGuiApplicationPrivate::mouse_buttons = Qt::NoButton;
-        app::applyIdentity();
-        App::setQuitOnLastWindowClosed(false);
+        // which never saw it, still holds it down, where a program that has
+        // just started holds none.
+        if (App::mouseButtons() != Qt::NoButton) {
+            m_other.winId();
+            QTest::mouseRelease(m_other.windowHandle(), Qt::LeftButton);
+        }
+        app::startProgram(*m_program);
         for (int i : {0, 1}) // the first load of each pane, and whether it went well
-            connect(&m_program->form1().chartPane(u"WebBrowser%1"_s.arg(i + 1)),
-                    &windowing::ChartPane::loadFinished, this,
+            connect(&m_program->form1().webPane(u"WebBrowser%1"_s.arg(i + 1)),
+                    &windowing::WebPane::loadFinished, this,
                     [this, i](bool ok) { m_loads[i] = m_loads[i].value_or(ok); });
-        m_program->start();
         if (const QString heard = qEnvironmentVariable("ALTAVESH_HEARD"); !heard.isEmpty())
             QFile(heard).resize(0); // a start before is not this row's
         return m_hand->bringForward(m_program->form1().window(), false);
@@ -362,6 +361,16 @@ public:
         });
     }
 
+    // Qt ends a program on its own, inside exec(), when its last window has
+    // closed; counted with the program's own requests to end, and kept from
+    // ending the tests.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != qApp || event->type() != QEvent::Quit)
+            return false;
+        ++m_quits;
+        return true;
+    }
+
     // Expectations.
 
     QString field(const QString& control) {
@@ -373,8 +382,8 @@ public:
 
     QString evaluate(const QString& pane, const QString& script) {
         auto answer = std::make_shared<std::optional<QString>>();
-        m_program->form1().chartPane(pane).evaluate(script,
-                                                    [answer](const QString& r) { *answer = r; });
+        m_program->form1().webPane(pane).evaluate(script,
+                                                  [answer](const QString& r) { *answer = r; });
         (void)waitFor([&] { return answer->has_value(); });
         return answer->value_or(u"?"_s);
     }
@@ -423,7 +432,7 @@ public:
         if (property == u"rect")
             return QString::asprintf("%d,%d,%d,%d", g.x(), g.y(), g.width(), g.height());
         if (property == u"title")
-            return qobject_cast<windowing::ChartPane*>(&w)->title();
+            return qobject_cast<windowing::WebPane*>(&w)->title();
         auto* combo = qobject_cast<QComboBox*>(&w);
         QStringList items;
         for (int i = 0; property == u"items" && i < combo->count(); ++i)
@@ -516,5 +525,15 @@ private slots:
     }
 };
 
-QTEST_MAIN(Behaviour)
+// The rows are played inside exec(), as the program runs: only there does
+// Qt end a program on its own.
+int main(int argc, char** argv) {
+    app::prepareProcessEnvironment();
+    QApplication application(argc, argv);
+    Behaviour behaviour;
+    QTimer::singleShot(0, &application,
+                       [&] { QCoreApplication::exit(QTest::qExec(&behaviour, argc, argv)); });
+    return QApplication::exec();
+}
+
 #include "driver.moc"

@@ -44,7 +44,8 @@
 //   report=...        what the last failure report said had failed
 //   atPrompt.Text5=0  what a box held while the last prompt was open
 //   Form2=shown       none, not loaded, hidden or shown
-//   quit=1            how often the program asked to end
+//   quit=1            how often the program asked to end, by its own rule
+//                     or, its last window closed, by Qt's
 //   application=Al-Tavesh 1.00, Al-Tavesh   name, version, display name
 //   caption.Form1=... a window's caption
 //   rect.Text1=x,y,w,h  in pixels; a window's client area on the screen

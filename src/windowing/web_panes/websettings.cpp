@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/webview.h"
+#include "windowing/web_panes/websettings.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
-#include <QPluginLoader>
+#include <QLoggingCategory>
 #include <QStringList>
 
-#include <QOpenGLContext>
 #include <algorithm>
 
-// Exported by Qt GUI, declared only in its private headers.
-void qt_gl_set_global_share_context(QOpenGLContext* context);
+#include <unistd.h>
 
 namespace windowing {
 
@@ -41,6 +40,27 @@ void setUnlessSet(const char* variable, const char* value, const QStringList& no
 } // namespace
 
 void prepareWebViews() {
+    // Chromium refuses to start as root with its sandbox; for anyone else it stays on.
+    if (geteuid() == 0)
+        setUnlessSet("QTWEBENGINE_DISABLE_SANDBOX", "1", {});
+
+    // Two small local pages need neither a renderer each nor a GPU process.
+    // Nor does a pane start a helper that runs unsandboxed, so the zygote
+    // kept for such helpers (some 8 MiB) is not started either: Chromium's
+    // switch, which Qt does not document; the renderer keeps its sandbox.
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    for (const char* flag : {"--renderer-process-limit=1", "--in-process-gpu", "--disable-gpu",
+                             "--no-unsandboxed-zygote"}) {
+        if (!flags.contains(flag))
+            flags += (flags.isEmpty() ? "" : " ") + QByteArray(flag);
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+
+    // Qt WebEngine reports its GL set-up at every start; from the desktop
+    // entry that lands in the user's journal. Only that report is silenced,
+    // and a QT_LOGGING_RULES of the user's still overrides this rule.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+
     // The panes draw in software: Chromium composites without a GPU
     // (--disable-gpu), and Qt Quick's software backend paints each view like
     // any widget. No OpenGL is made in the process, then: with that backend
@@ -64,23 +84,13 @@ void prepareWebViews() {
                  {QStringLiteral("Failed to create Vulkan instance"),
                   QStringLiteral("Failed to create platform Vulkan instance"),
                   QStringLiteral("Unable to detect GPU vendor.")});
-}
-
-WebViewBackend* webViewBackend() {
-    static WebViewBackend* const backend = [] {
-        // Qt WebEngine, loaded as a plugin, expects the application's shared
-        // OpenGL context and says so on the terminal. Drawing in software it
-        // never uses one: an empty context, never made, stands in for it.
-        if (!QOpenGLContext::globalShareContext())
-            qt_gl_set_global_share_context(new QOpenGLContext(qApp));
-        QPluginLoader loader(QCoreApplication::applicationDirPath() +
-                             QStringLiteral("/plugins/altavesh_webengine"));
-        auto* found = qobject_cast<WebViewBackend*>(loader.instance());
-        if (!found)
-            qWarning("The price-chart panes stay empty: %s", qPrintable(loader.errorString()));
-        return found;
-    }();
-    return backend;
+    // Qt WebEngine 6.4, loaded after the application object is made, looks
+    // for the application's shared OpenGL context: without one it warns on
+    // the terminal, and its GL report, when the user turns it on, reads a
+    // context that is not there and crashes. With the integrations above
+    // off, the context that Qt makes for this attribute is never made real:
+    // no driver is loaded.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 } // namespace windowing

@@ -1,21 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/formbuilder.h"
+#include "windowing/windows/formbuilder.h"
 
-#include "windowing/chartpane.h"
+#include "windowing/web_panes/webpane.h"
+#include "windowing/windows/controls.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QKeyEvent>
+#include <QFont>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
 #include <climits>
-#include <utility>
 
 namespace windowing {
 namespace {
@@ -23,22 +18,6 @@ namespace {
 QRect pixels(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
-}
-
-// The described faces are Windows fonts; Debian has metric or look-alike
-// faces for them, which fontconfig alone would not pick.
-void addFontSubstitutes() {
-    static const bool done = [] {
-        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"),
-                                                             QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"),
-                                                               QStringLiteral("Liberation Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Monotype Corsiva"),
-                                   {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
-                                    QStringLiteral("DejaVu Serif")});
-        return true;
-    }();
-    Q_UNUSED(done);
 }
 
 QFont fontFor(const ControlFont& wanted) {
@@ -49,60 +28,6 @@ QFont fontFor(const ControlFont& wanted) {
     font.setUnderline(wanted.underline);
     return font;
 }
-
-// Return and the keypad's Enter press the focused button, as on every
-// desktop; Qt's own button takes them only as a window's default button,
-// and neither window has one.
-class CommandButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(event);
-    }
-};
-
-// A box reached by Tab, Shift+Tab or an access key selects what it holds, so
-// that typing replaces it; but only once its focus has gone out to a screen
-// reader, which would otherwise hear the selection first, and at times never
-// the box's name. A key typed before then still replaces what it held.
-class TextBox : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override {
-        const Qt::FocusReason reason = event->reason();
-        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
-            reason != Qt::ShortcutFocusReason)
-            return QLineEdit::focusInEvent(event);
-        QFocusEvent unselected(QEvent::FocusIn, Qt::OtherFocusReason);
-        QLineEdit::focusInEvent(&unselected);
-        m_selectAll = true;
-        QTimer::singleShot(0, this, [this] { selectPending(); });
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        selectPending();
-        QLineEdit::keyPressEvent(event);
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        m_selectAll = false; // the click places the cursor
-        QLineEdit::mousePressEvent(event);
-    }
-
-private:
-    void selectPending() {
-        if (std::exchange(m_selectAll, false) && hasFocus())
-            selectAll();
-    }
-    bool m_selectAll = false;
-};
 
 QWidget* makeControl(const ControlDescription& c, QWidget& window) {
     switch (c.kind) {
@@ -141,24 +66,18 @@ QWidget* makeControl(const ControlDescription& c, QWidget& window) {
         return button;
     }
     case ControlKind::WebBrowser:
-        return new ChartPane(&window);
+        return new WebPane(c.pageScript, &window);
     }
     Q_UNREACHABLE();
 }
 
 } // namespace
 
-QFont defaultControlFont() {
-    addFontSubstitutes();
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(7.5); // the captions were laid out for an 8 pt bitmap face
-    return font;
-}
-
 BuiltForm buildForm(const FormDescription& description, QWidget& window) {
     window.setObjectName(description.name);
     window.setWindowTitle(description.caption);
-    window.setFont(defaultControlFont());
+    if (description.font)
+        window.setFont(fontFor(*description.font));
 
     const QSize client(twipsToPixels(description.clientWidth),
                        twipsToPixels(description.clientHeight));

@@ -11,10 +11,10 @@ class QWidget;
 
 namespace windowing {
 
-// The embedded browser behind the chart panes. Qt WebEngine lives in a
-// plugin beside the executable and is loaded only when the first pane is
-// painted: linking it into the program would add ~150 ms to every start,
-// before the window can show.
+// The embedded browser behind the web panes. Qt WebEngine lives in a plugin
+// (plugins/webviews beside the executable) and is loaded only when the first
+// pane is painted: linking it into the program would add ~150 ms to every
+// start, before the window can show.
 class WebViewBackend {
 public:
     virtual ~WebViewBackend() = default;
@@ -30,14 +30,11 @@ public:
                           std::function<void(const QString& result)> done) = 0;
 };
 
-// What Qt WebEngine needs settled before the application object is made.
-void prepareWebViews();
-
 // The plugin's backend, loaded on first use; nullptr when the plugin is
 // missing or cannot be loaded (the panes then stay empty).
 WebViewBackend* webViewBackend();
 
 } // namespace windowing
 
-#define AlTaveshWebViewBackend_iid "org.altavesh.ZakatCalculator.WebViewBackend/1.1"
-Q_DECLARE_INTERFACE(windowing::WebViewBackend, AlTaveshWebViewBackend_iid)
+#define WindowingWebViewBackend_iid "windowing.WebViewBackend/1.2"
+Q_DECLARE_INTERFACE(windowing::WebViewBackend, WindowingWebViewBackend_iid)

@@ -13,11 +13,12 @@ namespace windowing {
 // An embedded browser pane. The web view itself is made only once the pane
 // has been painted and its window activated: starting Qt WebEngine costs far
 // more than the whole window, and the user should be able to type at once.
-class ChartPane : public QWidget {
+class WebPane : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ChartPane(QWidget* parent = nullptr);
+    // `pageScript` runs in every page the pane loads, before the page's own.
+    explicit WebPane(QString pageScript, QWidget* parent = nullptr);
 
     // Shows the local file at `path`; does not wait for it to load.
     void navigate(const QString& path);
@@ -38,6 +39,7 @@ private:
 
     QPointer<QWidget> m_view;
     QUrl m_location;
+    QString m_pageScript;
     bool m_viewScheduled = false;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/formdescription.h"
+#include "windowing/windows/formdescription.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/departures.h"
+#include "windowing/dispatch/departures.h"
 
-#include "windowing/form.h"
-#include "windowing/handlerqueue.h"
+#include "windowing/dispatch/handlerqueue.h"
+#include "windowing/windows/form.h"
 
 #include <QApplication>
 #include <QMouseEvent>

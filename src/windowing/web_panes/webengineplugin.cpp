@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chart panes' browser: Qt WebEngine views, loaded by the program at run
-// time (see windowing/webview.h).
-#include "windowing/webview.h"
+// The web panes' browser: Qt WebEngine views, loaded at run time (see
+// webview.h).
+#include "windowing/web_panes/webview.h"
 
 #include <QQuickWindow>
 #include <QWebEnginePage>
@@ -14,7 +14,7 @@ namespace windowing {
 
 class WebEnginePlugin : public QObject, public WebViewBackend {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID AlTaveshWebViewBackend_iid)
+    Q_PLUGIN_METADATA(IID WindowingWebViewBackend_iid)
     Q_INTERFACES(windowing::WebViewBackend)
 
 public:

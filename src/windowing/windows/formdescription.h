@@ -41,7 +41,8 @@ struct ControlDescription {
     QString caption = {}; // the caption of a label or button, the initial text of a box
     std::optional<ControlFont> font = {};
     std::optional<Rgb> foreColor = {};
-    QStringList items = {}; // list items of a combo box, in list order
+    QStringList items = {};  // list items of a combo box, in list order
+    QString pageScript = {}; // a web pane's: runs in each page it loads, before the page's own
     int left = 0;
     int top = 0;
     int width = 0;
@@ -63,6 +64,7 @@ struct FormDescription {
     int clientWidth = 0;
     int clientHeight = 0;
     std::optional<QPoint> clientTopLeft = {}; // on the screen; centred when absent
+    std::optional<ControlFont> font = {};     // of every control that names none
     std::vector<ControlDescription> controls;
     std::vector<AccessibleText> accessible = {};
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace windowing {
+namespace shell {
 
 // The application's message box: a prompt with one OK button, no icon, the
 // application title as caption, modal for the whole application. Handlers wait
@@ -14,4 +14,4 @@ public:
     virtual void show(const QString& prompt) = 0;
 };
 
-} // namespace windowing
+} // namespace shell

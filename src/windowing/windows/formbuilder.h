@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windowing/formdescription.h"
+#include "windowing/windows/formdescription.h"
 
-#include <QFont>
 #include <QHash>
 #include <QList>
 
@@ -21,8 +20,5 @@ struct BuiltForm {
 // area, placement, and every control with its geometry, font, colour, items
 // and tab position.
 BuiltForm buildForm(const FormDescription& description, QWidget& window);
-
-// The font of controls that have none of their own.
-QFont defaultControlFont();
 
 } // namespace windowing

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/handlerqueue.h"
+#include "windowing/dispatch/handlerqueue.h"
 
-#include "numeric/failures.h"
-#include "windowing/failurereport.h"
+#include "windowing/dispatch/failurereport.h"
 
 #include <QTimer>
+
+#include <exception>
 
 namespace windowing {
 
@@ -56,9 +57,7 @@ void HandlerQueue::drain() {
 void HandlerQueue::invoke(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const numeric::Failure& failure) {
-        m_report.report(failure.message());
-    } catch (const std::exception& e) {
+    } catch (const std::exception& e) { // a failure's what() is its message, in UTF-8
         m_report.report(QString::fromUtf8(e.what()));
     } catch (...) {
         m_report.report(QStringLiteral("An unexpected error occurred."));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/announcer.h"
+#include "windowing/speech/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windowing/form.h"
+#include "windowing/windows/form.h"
 
-#include "windowing/chartpane.h"
-#include "windowing/departures.h"
-#include "windowing/handlerqueue.h"
+#include "windowing/dispatch/departures.h"
+#include "windowing/dispatch/handlerqueue.h"
+#include "windowing/web_panes/webpane.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -92,8 +92,8 @@ QComboBox& Form::comboBox(QAnyStringView name) {
 QPushButton& Form::button(QAnyStringView name) {
     return as<QPushButton>(control(name));
 }
-ChartPane& Form::chartPane(QAnyStringView name) {
-    return as<ChartPane>(control(name));
+WebPane& Form::webPane(QAnyStringView name) {
+    return as<WebPane>(control(name));
 }
 
 void Form::load() {

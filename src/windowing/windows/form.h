@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windowing/formbuilder.h"
-#include "windowing/formdescription.h"
+#include "windowing/windows/formbuilder.h"
+#include "windowing/windows/formdescription.h"
 
 #include <QAnyStringView>
 #include <QObject>
@@ -19,7 +19,7 @@ class QPushButton;
 
 namespace windowing {
 
-class ChartPane;
+class WebPane;
 class Departures;
 class Form;
 class HandlerQueue;
@@ -79,7 +79,7 @@ public:
     QLabel& label(QAnyStringView name);
     QComboBox& comboBox(QAnyStringView name);
     QPushButton& button(QAnyStringView name);
-    ChartPane& chartPane(QAnyStringView name);
+    WebPane& webPane(QAnyStringView name);
 
     // Shows the form modeless and without owner. A form without a placement of
     // its own opens centred over `centreOver`, or on the screen.
