@@ -33,25 +33,30 @@ inline bool windowActive() {
     return QApplication::activeWindow() && !QApplication::activeWindow()->inherits("QMessageBox");
 }
 
+// Where the button goes up: over `widget`, at its point `local` (a drag), or,
+// with no widget, over another program, where the calculator never sees it.
+struct Spot {
+    const QWidget* widget = nullptr;
+    QPoint local;
+};
+
 // What a person's hand does to the program: the mouse's first button, the
 // keyboard, and a window brought forward as the window manager does on the
-// user's wish. One kind of hand per kind of platform; nothing outside the
-// hands asks which platform runs.
+// user's wish. One kind of hand per kind of desktop; nothing outside the
+// hands asks which desktop runs.
 class Hand {
 public:
     virtual ~Hand() = default;
 
-    // The hand of this session.
-    static std::unique_ptr<Hand> forThisPlatform();
+    // The hand of this session's desktop.
+    static std::unique_ptr<Hand> forThisDesktop();
 
     // The button goes down at `local` in the window `top`; false when the
     // program never saw it. Into a window not yet active, the window manager
     // (or the hand, where none runs) activates it for the press.
     virtual bool press(QWidget& top, QPoint local) = 0;
-    // The button goes up where it was pressed, or at `global` on the screen:
-    // over another control (a drag), or over another program, where the
-    // calculator never sees it.
-    virtual void release(std::optional<QPoint> global = {}) = 0;
+    // The button goes up where it was pressed, or `at`.
+    virtual void release(std::optional<Spot> at = {}) = 0;
     // A key, and text as a keyboard layout types it, to the window that has
     // the keyboard; false when the program never saw them.
     virtual bool key(QKeyCombination key) = 0;
@@ -60,12 +65,12 @@ public:
     // does when it opens (a box too) or, `asked`, when the user switches to it.
     bool bringForward(QWidget& window, bool asked);
     // Where `covering` hides part of `covered`, it is dragged below it.
-    virtual void uncover(QWidget& /*covering*/, const QWidget& /*covered*/) {}
+    virtual void uncover(QWidget& /*covering*/, QWidget& /*covered*/) {}
     // A box has gone: the window beneath it has the keyboard back.
-    virtual void afterBox(QWidget* beneath) = 0;
-    // Whether windows open where the program puts them (on Wayland the
-    // compositor places them).
-    virtual bool placesWindows() const { return true; }
+    virtual void afterBox(QWidget* /*beneath*/) {}
+    // Whether a window opens where the program puts it, and comes forward when
+    // the program asks (on Wayland the compositor decides both).
+    virtual bool followsTheProgram() const { return true; }
 
 protected:
     virtual void activate(QWidget& window, bool asked) = 0;
