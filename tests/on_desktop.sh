@@ -65,12 +65,12 @@ gnome-wayland | gnome-xwayland)
     # mutter knows only its debug switch for it): a window stands where it
     # opens, at its size, from the moment it is shown.
     XDG_CONFIG_HOME="$here/desktop" MUTTER_DEBUG_DISABLE_ANIMATIONS=1 mutter --headless --wayland "${x11[@]}" \
-        --virtual-monitor 1280x1024 --wayland-display=wayland-altavesh >"$work/mutter.log" 2>&1 &
+        --virtual-monitor 1280x1024 --wayland-display="wayland-altavesh-$$" >"$work/mutter.log" 2>&1 &
     helpers+=($!)
     # Ready once its remote desktop, which the test hand goes through, is on the bus.
     until_ready $! gdbus introspect --session --dest org.gnome.Mutter.RemoteDesktop \
         --object-path /org/gnome/Mutter/RemoteDesktop || { cat "$work/mutter.log" >&2; exit 1; }
-    export WAYLAND_DISPLAY=wayland-altavesh
+    export WAYLAND_DISPLAY="wayland-altavesh-$$"
     unset DISPLAY
     platform=wayland
     if [[ "$desktop" == gnome-xwayland ]]; then

@@ -25,10 +25,9 @@ namespace {
 // The control that `widget` is or is in, "Form2." before one of the results
 // window; a drop-down list counts as its box.
 QString controlName(QWidget* widget) {
-    for (QWidget* w = widget; w; w = w->parentWidget()) {
+    for (QWidget* w = widget; w; w = w->parentWidget())
         if (auto* top = qobject_cast<windowing::FormWindow*>(w->parentWidget()))
             return (top->objectName() == u"Form2" ? u"Form2."_s : QString()) + w->objectName();
-    }
     return {};
 }
 
@@ -54,6 +53,7 @@ public:
     Driver() {
         m_other.setObjectName(u"other"_s);
         m_other.setGeometry(1000, 760, 200, 150); // away from the program's windows and boxes
+        m_other.winId();
         qApp->installEventFilter(this);
     }
 
@@ -63,10 +63,8 @@ public:
         // A row before may have let the button go over another program: Qt,
         // which never saw it, still holds it down, where a program that has
         // just started holds none.
-        if (App::mouseButtons() != Qt::NoButton) {
-            m_other.winId();
+        if (App::mouseButtons() != Qt::NoButton)
             QTest::mouseRelease(m_other.windowHandle(), Qt::LeftButton);
-        }
         app::startProgram(*m_program);
         for (int i : {0, 1}) // the first load of each pane, and whether it went well
             connect(&m_program->form1().webPane(u"WebBrowser%1"_s.arg(i + 1)),
@@ -237,8 +235,8 @@ public:
             (void)waitFor([&] { return !list->isVisible(); });
             // The window has the keyboard back once the list has gone.
             (void)waitFor([&] { return QGuiApplication::focusWindow() == keys; });
-        } else if (!m_hand->key(Qt::ControlModifier | Qt::Key_A) ||
-                   (typed->isEmpty() && !m_hand->key(Qt::Key_Delete)) || !m_hand->type(*typed)) {
+        } else if (!m_hand->keys(u"Ctrl+A"_s) || (typed->isEmpty() && !m_hand->keys(u"Del"_s)) ||
+                   !m_hand->keys(u"type "_s + *typed)) {
             return u"the program never saw the keys"_s;
         }
         // A page takes its keys in the browser engine, and while a screen reader
@@ -286,7 +284,7 @@ public:
         // A person waits for the window beneath a box that has gone to have its
         // activation back before working on.
         if (std::exchange(m_beneathBox, nullptr))
-            (void)waitFor(windowActive, 5000);
+            (void)waitFor([] { return App::activeWindow() && !boxUp(); }, 5000);
         return settled;
     }
 
@@ -295,11 +293,7 @@ public:
         if (!waitFor([] { return App::focusWidget() && QGuiApplication::focusWindow(); }))
             return u"no control has the focus"_s;
         const QString before = controlName(App::focusWidget()), fieldBefore = field(before);
-        const bool seen = s.startsWith(u"type ")
-                              ? m_hand->type(s.mid(5))
-                              : m_hand->key(QKeySequence::fromString(
-                                    s == u"Shift+Tab" ? u"Shift+Backtab"_s : s)[0]);
-        if (!seen)
+        if (!m_hand->keys(s == u"Shift+Tab" ? u"Shift+Backtab"_s : s))
             return u"the program never saw the keys"_s;
         if (s.startsWith(u"Alt+")) { // an access key clicks its button a moment later
             if (auto* button = qobject_cast<QPushButton*>(App::focusWidget()))
@@ -343,7 +337,7 @@ public:
         // Once it is up and has the keyboard, as a person sees it, a button
         // still held goes up over it, then OK is clicked, again if the box did
         // not take it.
-        QTimer::singleShot(0, this, [this, &seen, text, beneath = m_beneathBox] {
+        QTimer::singleShot(0, this, [this, &seen, text] {
             auto* box = qobject_cast<QMessageBox*>(App::activeModalWidget());
             const bool asItShouldBe =
                 box && box->windowTitle() == QString::fromUtf8(app::identity::title) &&
@@ -357,7 +351,6 @@ public:
             (void)m_hand->bringForward(*box, false);
             for (int n = 0; n < 3 && box->isVisible(); ++n)
                 click(*box->button(QMessageBox::Ok));
-            m_hand->afterBox(beneath);
         });
     }
 

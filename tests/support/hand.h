@@ -28,17 +28,9 @@ inline bool boxUp() {
     return QApplication::activeModalWidget();
 }
 
-// A window of the program, not a box, has the keyboard.
-inline bool windowActive() {
-    return QApplication::activeWindow() && !QApplication::activeWindow()->inherits("QMessageBox");
-}
-
-// Where the button goes up: over `widget`, at its point `local` (a drag), or,
-// with no widget, over another program, where the calculator never sees it.
-struct Spot {
-    const QWidget* widget = nullptr;
-    QPoint local;
-};
+// Where the button goes up: over a widget, at its point (a drag), or, with no
+// widget, over another program, where the calculator never sees it.
+using Spot = std::pair<const QWidget*, QPoint>;
 
 // What a person's hand does to the program: the mouse's first button, the
 // keyboard, and a window brought forward as the window manager does on the
@@ -57,23 +49,25 @@ public:
     virtual bool press(QWidget& top, QPoint local) = 0;
     // The button goes up where it was pressed, or `at`.
     virtual void release(std::optional<Spot> at = {}) = 0;
-    // A key, and text as a keyboard layout types it, to the window that has
-    // the keyboard; false when the program never saw them.
-    virtual bool key(QKeyCombination key) = 0;
-    virtual bool type(const QString& text) = 0;
+    // A key by its name in Qt (Tab, Shift+Backtab, Alt+C, Ctrl+A, Del,
+    // Num+Enter), or after "type " text as a keyboard layout types it, to the
+    // window that has the keyboard; false when the program never saw them.
+    virtual bool keys(const QString& what) = 0;
     // The window activated once it is on the screen, as a window manager
     // does when it opens (a box too) or, `asked`, when the user switches to it.
     bool bringForward(QWidget& window, bool asked);
     // Where `covering` hides part of `covered`, it is dragged below it.
     virtual void uncover(QWidget& /*covering*/, QWidget& /*covered*/) {}
-    // A box has gone: the window beneath it has the keyboard back.
-    virtual void afterBox(QWidget* /*beneath*/) {}
     // Whether a window opens where the program puts it, and comes forward when
     // the program asks (on Wayland the compositor decides both).
     virtual bool followsTheProgram() const { return true; }
 
 protected:
-    virtual void activate(QWidget& window, bool asked) = 0;
+    // On the user's wish (`asked`), the program asks the window system.
+    virtual void activate(QWidget& window, bool asked) {
+        if (asked)
+            window.activateWindow();
+    }
     // Whether `window` has the keyboard, as the window system says (a person
     // sees it by its frame) and the program knows.
     virtual bool hasKeyboard(const QWidget& window) { return window.isActiveWindow(); }
