@@ -23,12 +23,13 @@ packages=(
 )
 # Only the tests and benchmarks need these: Google Benchmark, package and desktop metadata checks, a client
 # for the browser engine's debugging port (python3-websocket), the desktops the GUI tests run on
-# (openbox and mutter on Xvfb, xprop to tell when they manage the screen, xmodmap to give the
-# keyboard the regional digits; weston with Qt's Wayland plugin), Qt's platform headers, XTest and
-# xdotool for the test driver, what listens as a screen reader does (the accessibility bus, its
-# Python bindings, and Orca with Speech Dispatcher), and clang-format for the sources' layout.
+# (openbox on Xvfb, with xprop to tell when it manages the screen and xmodmap to give the keyboard
+# the regional digits; GNOME's mutter on Wayland, with Xwayland, Qt's Wayland plugin and gdbus), the
+# test hand's ways in (xdotool on X; mutter's remote desktop through python3-gi), what listens as a
+# screen reader does (the accessibility bus, its Python bindings, and Orca with Speech Dispatcher),
+# and clang-format for the sources' layout.
 [[ "$mode" == test ]] && packages+=(libbenchmark-dev dpkg-dev file lintian desktop-file-utils appstream curl python3 clang-format
-    python3-websocket openbox mutter x11-utils x11-xserver-utils weston qt6-wayland qt6-base-private-dev libxcb-xtest0-dev
+    python3-websocket openbox x11-utils x11-xserver-utils mutter xwayland qt6-wayland libglib2.0-bin
     xdotool dbus at-spi2-core python3-gi gir1.2-atspi-2.0 orca speech-dispatcher)
 
 missing=()

@@ -65,12 +65,13 @@
 // modal box with a single OK, and answers it with a click on OK. After each
 // step, the handlers it started must have run.
 //
-// On X, every click but one on a box, and every key, goes through the X server
-// (XTest), so that the window manager activates a window for the press as for
-// a person, and the program's requests to it carry the time of the user's
-// last click or key; the results window, where it covers the main one, is
-// first moved aside, as a person drags it. Elsewhere input goes in at Qt's
-// platform level.
+// On a desktop every click, the one on a box's OK too, and every key goes
+// through the window system (hand.h): the X server on openbox and Xwayland,
+// mutter's remote desktop on GNOME on Wayland. So the window manager activates
+// a window for the press as for a person, and the program's requests to it
+// carry the time of the user's last click or key; on X the results window,
+// where it covers the main one, is first moved aside, as a person drags it.
+// On offscreen input goes in at Qt's platform level.
 
 // Tables of behaviour, each row a group, a name, steps and expectations. A
 // test program of a table defines `table` and links the driver, which plays
