@@ -4,10 +4,12 @@
 # real keys (through the window system, by the tests' hand.py): 1000 typed
 # into the first box, then Tab to the gold weight. Every box reached is named,
 # and the zakat 25 is said after the Tab. What Orca said is printed. Run on a
-# desktop by on_desktop.sh.
-#   usage: orca_speech.sh <program>
+# desktop by on_desktop.sh; with "wayland" after the program, that runs as a
+# native Wayland client of the desktop's compositor.
+#   usage: orca_speech.sh <program> [wayland]
 set -euo pipefail
 program="$1"
+platform="${2:-${QT_QPA_PLATFORM:-}}"
 work="$(mktemp -d)"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; pkill -u "$(id -u)" -f "speech-dispatcher.*$work" || true; rm -rf "$work"' EXIT
@@ -64,7 +66,7 @@ speech-dispatcher --spawn >/dev/null 2>&1
 orca --replace --debug --debug-file="$log" >"$work/orca.out" 2>&1 &
 pids+=($!)
 hear "Screen reader on"
-"$program" >"$work/program.out" 2>&1 &
+QT_QPA_PLATFORM="$platform" "$program" >"$work/program.out" 2>&1 &
 pids+=($!)
 hear "Cash & minimum Balance in the Bank text"
 press "type 1000"
