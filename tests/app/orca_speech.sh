@@ -62,6 +62,11 @@ coproc HAND { /usr/bin/python3 "$(dirname "$0")/../support/hand.py"; }
 press() { echo "$1" >&"${HAND[1]}" && read -r _ <&"${HAND[0]}"; }
 press "button up"
 
+# As on an account where the screen reader has been on before: toolkit
+# accessibility already set in the user's settings, where at-spi's launcher
+# keeps it. Left to be set as Orca 48 starts, on a fresh account, Orca went
+# quiet for a minute before its first announcement.
+GSETTINGS_BACKEND=dconf gsettings set org.gnome.desktop.interface toolkit-accessibility true
 speech-dispatcher --spawn >/dev/null 2>&1
 orca --replace --debug --debug-file="$log" >"$work/orca.out" 2>&1 &
 pids+=($!)
