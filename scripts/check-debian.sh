@@ -6,7 +6,7 @@
 # order, `bash scripts/bootstrap.sh run` (without a display: it must build
 # the program and give its advice) and then `... test`, says how each ended,
 # and removes the root again, mounts included.
-# Needs root and the network; takes some 20 minutes.
+# Needs root and the network; takes some 15 minutes.
 #   usage: check-debian.sh 12|13 [log file]
 set -euo pipefail
 
