@@ -95,10 +95,10 @@ openbox) ;;
 esac
 
 # Until the window manager manages the screen, windows would open unmanaged.
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
 helpers+=($!)
 until_ready $! sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-    { echo "openbox did not start" >&2; exit 1; }
+    { cat "$work/openbox.log" >&2; echo "openbox did not start on $DISPLAY" >&2; exit 1; }
 # The regional digits: an Arabic digit on each spare key, and with Shift the
 # Persian one.
 spare=($(xmodmap -pke | awk 'NF == 3 { print $2 }'))
