@@ -20,10 +20,19 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 desktop="$1"
 shift
+# xvfb-run -a, started just as the last server on the same number goes,
+# now and then runs the program with no server there: then again.
 if [[ "$desktop" == openbox && "${1:-}" != --inside ]]; then
-    exec xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' "$0" "$desktop" --inside "$@"
+    for _ in 1 2 3; do
+        status=0
+        xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' "$0" "$desktop" --inside "$@" || status=$?
+        ((status == 75)) || exit "$status"
+    done
+    exit 1
 fi
 [[ "${1:-}" == --inside ]] && shift
+[[ "$desktop" == openbox ]] && ! xprop -root -len 0 >/dev/null 2>&1 &&
+    { echo "no X server on $DISPLAY" >&2; exit 75; }
 
 helpers=()
 work="$(mktemp -d)" # mode 0700, as a runtime folder must be
