@@ -21,7 +21,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 desktop="$1"
 shift
 # xvfb-run -a, started just as the last server on the same number goes,
-# now and then runs the program with no server there: then again.
+# now and then runs the program with no server there, or one that is going:
+# then again, on a server of its own.
 if [[ "$desktop" == openbox && "${1:-}" != --inside ]]; then
     for _ in 1 2 3; do
         status=0
@@ -107,7 +108,7 @@ esac
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 helpers+=($!)
 until_ready $! sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-    { cat "$work/openbox.log" >&2; echo "openbox did not start on $DISPLAY" >&2; exit 1; }
+    { cat "$work/openbox.log" >&2; echo "openbox did not start on $DISPLAY" >&2; exit 75; }
 # The regional digits: an Arabic digit on each spare key, and with Shift the
 # Persian one.
 spare=($(xmodmap -pke | awk 'NF == 3 { print $2 }'))
@@ -118,4 +119,6 @@ for pair in "U0660 U06F0" "U0661 U06F1" "U0662 U06F2" "U0663 U06F3" "U0664 U06F4
 done
 xmodmap "${keys[@]}"
 listen
-QT_QPA_PLATFORM=xcb "$@"
+status=0
+QT_QPA_PLATFORM=xcb "$@" || status=$?
+exit $((status == 75 ? 1 : status)) # 75 asks for another server
