@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Orca, the screen reader, hears the calculator as a blind user works it with
 # real keys (through the window system, by the tests' hand.py): 1000 typed
-# into the first box, then Tab to the gold weight. Every box reached is named,
-# and the zakat 25 is said after the Tab. What Orca said is printed. Run on a
+# into the first box, then Tab to the gold weight and on, which brings the
+# gold prompt, answered by Return. Every box reached is named, and each
+# zakat is said after it. What Orca said is printed. Run on a
 # desktop by on_desktop.sh; with "wayland" after the program, that runs as a
 # native Wayland client of the desktop's compositor.
 #   usage: orca_speech.sh <program> [wayland]
@@ -23,6 +24,11 @@ printf '%s\n' 'AudioOutputMethod "alsa"' 'AddModule "silent" "sd_generic" "silen
 printf '%s\n' 'GenericExecuteSynth "true"' 'AddVoice "en" "MALE1" "en"' \
     >"$HOME/.config/speech-dispatcher/modules/silent.conf"
 log="$work/orca.log"
+# Orca writes its log in blocks: as each line is said, so that the last words
+# are read before more follow.
+mkdir -p "$HOME/.local/share/orca"
+printf '%s\n' 'from orca import debug' 'debug.debugFile and debug.debugFile.reconfigure(line_buffering=True)' \
+    >"$HOME/.local/share/orca/orca-customizations.py"
 # What Orca said, a line each, as Orca 43 and 48 write it alike: without the
 # closing full stop, a notification without the word "notification".
 said() {
@@ -83,5 +89,12 @@ press "key Tab"
 hear --first "Total Value of Merchandise text"
 press "key Tab"
 hear --first "Total weight of gold in Jewelry, in the unit beside it text"
+# Leaving the weight empty brings the gold prompt; once it is answered, the
+# box the focus comes back to is named before the reset zakat.
+press "key Tab"
+hear "Please enter the gold price from above charts"
+press "key Return"
+hear "Current price of gold, per ounce text"
+hear "Zakat 0"
 said
-echo "Orca named every box reached and said the zakat after the Tab"
+echo "Orca named every box reached, the prompt, and the zakat after the box"
