@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
@@ -80,22 +81,27 @@ struct Pending {
 Pending pending;
 
 void sayPending() {
+    static QPointer<QObject> waiting;
     QWidget* from = pending.from;
     if (!from)
         return pending.messages.clear();
-    QWidget* window = from->window();
-    if (window->isActiveWindow())
-        return say(*from, std::exchange(pending.messages, {}).join(u". "));
-    // A box has just gone: the window has the focus back in a moment.
-    auto* waiting = new QObject(from);
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, waiting,
-                     [waiting, window](QWindow* focus) {
-                         if (focus != window->windowHandle())
-                             return;
-                         waiting->deleteLater();
-                         // After the focus that comes back with the window.
-                         QTimer::singleShot(0, qApp, &sayPending);
-                     });
+    // Said beside the focus once a window of the program has it back: not
+    // while a box has the keyboard, nor before the window beneath it has
+    // been given it again. After a departure into the other window, it is
+    // said there, where the user now is.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->isActiveWindow() && !QApplication::activeModalWidget())
+        return say(focus->window() == from->window() ? *from : *focus,
+                   std::exchange(pending.messages, {}).join(u". "));
+    if (waiting)
+        return;
+    waiting = new QObject(qApp);
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, waiting, [] {
+        waiting->deleteLater();
+        waiting = nullptr;
+        // After the focus that comes back with the window.
+        QTimer::singleShot(0, qApp, &sayPending);
+    });
 }
 
 } // namespace
